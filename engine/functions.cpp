@@ -1,0 +1,250 @@
+// The function table of the scanner: calls standing at the scan start are
+// evaluated and replaced by their value text.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/base_convert.h"
+#include "engine/date_time.h"
+#include "engine/errors.h"
+#include "engine/evaluator.h"
+#include "engine/fp_check.h"
+#include "engine/number_text.h"
+#include "engine/scanner.h"
+#include "engine/scanner_internal.h"
+#include "engine/value_text.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
+enum Fn {
+    kMax, kMin, kAvg, kCnt, kStdevp, kStdevs, kSort, kPos, kSin, kCos, kTan, kArccos, kArcsin,
+    kArctanh, kArctan2, kNow, kDatetime, kAbs, kInt, kFrac, kRound, kExp, kLog10, kLog2, kLn,
+    kRadtodeg, kDegtorad, kFnCount
+};
+
+constexpr const char* kNames[kFnCount] = {
+    "MAX(", "MIN(", "AVG(", "CNT(", "STDEVP(", "STDEVS(", "SORT(", "POS(", "SIN(",
+    "COS(", "TAN(", "ARCCOS(", "ARCSIN(", "ARCTANH(", "ARCTAN2(", "NOW()", "DATETIME(",
+    "ABS(", "INT(", "FRAC(", "ROUND(", "EXP(", "LOG10(", "LOG2(", "LN(", "RADTODEG(",
+    "DEGTORAD(",
+};
+
+bool NameAt(const ScanText& t, size_t at, std::string_view name) {
+    if (t.size() < at + name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (UpChar(t[at + i]) != name[i]) return false;
+    return true;
+}
+
+long double ApplyOneArg(Fn fn, long double v) {
+    switch (fn) {
+        case kSin: return Checked([&] { return std::sin(v); });
+        case kCos: return Checked([&] { return std::cos(v); });
+        case kTan: return Checked([&] { return std::tan(v); });
+        case kArccos: return Checked([&] { return std::acos(v); });
+        case kArcsin: return Checked([&] { return std::asin(v); });
+        case kArctanh: return Checked([&] { return std::atanh(v); });
+        case kAbs: return std::fabs(v);
+        case kInt: return std::trunc(v);
+        case kFrac: return FSub(v, std::trunc(v));
+        case kExp: return Checked([&] { return std::exp(v); });
+        case kLog10: return Checked([&] { return std::log10(v); });
+        case kLog2: return Checked([&] { return std::log2(v); });
+        case kLn: return Checked([&] { return std::log(v); });
+        case kRadtodeg: return FMul(v, 180.0L / kPi);
+        case kDegtorad: return FMul(v, kPi / 180.0L);
+        default: return v;
+    }
+}
+
+// The current local date-time as whole seconds since 1970, counted as UTC.
+int64_t NowSeconds(Session& s) { return SecondsSince1970(s.Host().Now()); }
+
+// Arguments' answers, each argument evaluated once.
+std::vector<std::string> EvalArgs(Session& s, const std::string& inner) {
+    std::vector<std::string> answers = SplitArgs(inner);
+    for (std::string& a : answers) a = EvalArg(s, a);
+    return answers;
+}
+
+// Standard deviation over the argument answers; `sample` divides by n - 1.
+// The mean is the average written as text and read back, as the average
+// function answers it.
+long double StandardDeviation(const std::vector<std::string>& answers, bool sample) {
+    const long double n = static_cast<long double>(answers.size());
+    std::vector<long double> values;
+    values.reserve(answers.size());
+    long double sum = 0;
+    for (const std::string& a : answers) {
+        values.push_back(StrToFloat(a));
+        sum = FAdd(sum, values.back());
+    }
+    const long double mean = StrToFloat(FloatToStr(FDiv(sum, n)));
+    long double squares = 0;
+    for (long double v : values) {
+        const long double d = FSub(v, mean);
+        squares = FAdd(squares, FMul(d, d));
+    }
+    const long double var = FDiv(squares, sample ? FSub(n, 1) : n);
+    return Checked([&] { return std::sqrt(var); });
+}
+
+}  // namespace
+
+std::string EvalArg(Session& session, const std::string& text) {
+    std::string answer;
+    expression_Proc(session, text, answer);
+    return answer;
+}
+
+std::vector<std::string> SplitArgs(std::string_view a) {
+    std::vector<std::string> out;
+    const size_t npos = std::string_view::npos;
+    const size_t lastClose = a.rfind(')');
+    size_t start = 0;
+    size_t nextOpen = a.find('(');
+    size_t nextComma = a.find(',');
+    for (;;) {
+        if (nextOpen != npos && nextOpen < start) nextOpen = a.find('(', start);
+        if (nextComma != npos && nextComma < start) nextComma = a.find(',', start);
+        size_t sep = nextComma;
+        if (nextOpen != npos && nextComma != npos && nextComma > nextOpen) {
+            // Skip the first parenthesised group of the rest.
+            const size_t m = MatchGroup(a, start, '(', ')', lastClose);
+            const size_t from = m == npos ? start : m;
+            sep = from <= nextComma ? nextComma : a.find(',', from);
+        }
+        if (sep == npos) {
+            out.emplace_back(a.substr(start));
+            return out;
+        }
+        out.emplace_back(a.substr(start, sep - start));
+        start = sep + 1;
+    }
+}
+
+void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
+    const size_t at = scanStart - 1;
+    for (int f = 0; f < kFnCount; ++f) {
+        const Fn fn = static_cast<Fn>(f);
+        if (!NameAt(t, at, kNames[f])) continue;
+        if (fn == kNow) {
+            // A sign in front is dropped together with the call.
+            t.ReplacePrefix(at + 5, IntToStr(NowSeconds(s)));
+            continue;
+        }
+        size_t open, close;
+        GroupOf(t, '(', ')', open, close);
+        const std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
+        std::string result;
+        switch (fn) {
+            case kMax: {
+                long double m = -Sentinel();
+                for (const std::string& a : EvalArgs(s, inner)) {
+                    const long double d = StrToFloatDef(a, -HUGE_VALL);
+                    if (!(m >= d)) m = StrToFloat(a);
+                }
+                result = FloatToStr(FMul(m, sign));
+                break;
+            }
+            case kMin: {
+                long double m = Sentinel();
+                for (const std::string& a : EvalArgs(s, inner)) {
+                    const long double d = StrToFloatDef(a, -Sentinel());
+                    if (!(m < d)) m = StrToFloat(a);
+                }
+                result = FloatToStr(FMul(m, sign));
+                break;
+            }
+            case kAvg: {
+                const std::vector<std::string> answers = EvalArgs(s, inner);
+                long double sum = 0;
+                for (const std::string& a : answers) sum = FAdd(sum, StrToFloat(a));
+                result = FloatToStr(FMul(FDiv(sum, (long double)answers.size()), sign));
+                break;
+            }
+            case kCnt:
+                result = FloatToStr(FMul((long double)EvalArgs(s, inner).size(), sign));
+                break;
+            case kStdevp:
+            case kStdevs:
+                result = FloatToStr(FMul(StandardDeviation(EvalArgs(s, inner), fn == kStdevs), sign));
+                break;
+            case kSort: {
+                std::vector<long double> values;
+                for (const std::string& a : EvalArgs(s, inner)) values.push_back(StrToFloatDef(a, 0));
+                std::stable_sort(values.begin(), values.end());
+                std::string list;
+                for (long double v : values) list += FloatToStr(v) + ",";
+                t.ReplacePrefix(t.size(), list);
+                continue;
+            }
+            case kPos: {
+                const std::vector<std::string> args = SplitArgs(inner);
+                const std::string sub = s.String_Proc(args[0], true, s.String_Proc_success);
+                const std::string str =
+                    args.size() > 1 ? s.String_Proc(args[1], true, s.String_Proc_success) : "";
+                long long from = 1;
+                if (args.size() > 2) from = StrToIntDef(EvalArg(s, args[2]), 1);
+                result = FloatToStr((long double)PosEx(sub, str, from < 1 ? 0 : size_t(from)));
+                break;
+            }
+            case kArctan2: {
+                const std::vector<std::string> args = SplitArgs(inner);
+                const std::string y = EvalArg(s, args[0]);
+                const std::string x = args.size() > 1 ? EvalArg(s, args[1]) : "";
+                if (y.empty() || x.empty()) {
+                    t.ReplacePrefix(t.size(), "INF");
+                    continue;
+                }
+                const long double yv = StrToFloat(y), xv = StrToFloat(x);
+                result = FloatToStr(Checked([&] { return std::atan2(yv, xv); }));
+                break;
+            }
+            case kDatetime: {
+                std::string raw = inner;
+                const LocalDateTime now = s.Host().Now();
+                if (raw.find('/') == std::string::npos)
+                    raw = FormatDateTime(GetFormatSettings().ShortDateFormat, now) + raw;
+                LocalDateTime dt;
+                if (!TryStrToDateTime(raw, dt, now)) RaiseInvalidDateTime(raw);
+                result = IntToStr(SecondsSince1970(dt));
+                break;
+            }
+            case kRound: {
+                std::string answer = EvalArg(s, inner);
+                const long double v = strtovalue(s, answer);
+                const long double r = static_cast<long double>(Round(v));
+                result = FloatToStr(sign < 0 ? -r : r);
+                break;
+            }
+            default: {
+                std::string answer = EvalArg(s, inner);
+                const long double v = strtovalue(s, answer);
+                result = FloatToStr(FMul(ApplyOneArg(fn, v), sign));
+                break;
+            }
+        }
+        t.ReplacePrefix(close, result);
+    }
+
+    // X commands: "X" at the scan start with the first "(" five characters on.
+    if (t.size() > at && UpChar(t[at]) == 'X') {
+        const size_t p = t.Find(ScanText::kPatOpenParen, "(", false, at);
+        if (p != ScanText::npos && p == at + 5) {
+            size_t open, close;
+            GroupOf(t, '(', ')', open, close);
+            const std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
+            const std::string answer = EvalArg(s, inner);
+            const std::string command = CopyText(t.view(), 1, (long long)open) + answer + ")";
+            bool ok = true;
+            const std::string result = XB1B2(command, ok);
+            t.ReplacePrefix(close, result);
+        }
+    }
+}
+
+}  // namespace orvane

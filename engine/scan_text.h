@@ -1,0 +1,73 @@
+#pragma once
+// The evaluator's working text. The scanner only ever changes the text at its
+// front (trimming, cutting an operand and operator off, replacing a function
+// call or group by its value), so the tail of the text is never touched again.
+// Searches remember their last answer in the untouched tail, which keeps a
+// whole statement's scan linear in its length instead of rescanning or
+// copying the rest of the text at every cut.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+class ScanText {
+public:
+    static constexpr size_t npos = std::string_view::npos;
+
+    // Patterns with a search cache, one slot each.
+    enum Pattern : int {
+        kPatPlus, kPatMinus, kPatStar, kPatSlash, kPatPercent, kPatCaret,
+        kPatAnd, kPatXor, kPatMod, kPatOr,
+        kPatShr, kPatShl, kPatLe, kPatGe, kPatEq, kPatNe1, kPatNe2, kPatLAnd, kPatLOr,
+        kPatGt, kPatLt,
+        kPatEPlus, kPatEMinus, kPatPlus2, kPatMinus2, kPatOpenParen, kPatOpenBracket,
+        kPatCount
+    };
+
+    explicit ScanText(std::string text);
+
+    size_t size() const { return m_end - m_off; }
+    bool empty() const { return m_end == m_off; }
+    char operator[](size_t i) const { return m_buf[m_off + i]; }
+    std::string_view view() const { return {m_buf.data() + m_off, m_end - m_off}; }
+    std::string str() const { return std::string(view()); }
+
+    // Drops leading and trailing characters with codes of 32 or less.
+    void Trim();
+    // Removes the first n characters.
+    void Drop(size_t n);
+    // Replaces the first n characters by r.
+    void ReplacePrefix(size_t n, std::string_view r);
+
+    // 0-based index of the first occurrence of `pat` (the text of pattern `id`)
+    // at or after index `from`; letters compared in upper case when `ci`.
+    size_t Find(int id, std::string_view pat, bool ci, size_t from);
+    // 0-based index of the last occurrence of `c` in the text, or npos.
+    size_t RFindChar(char c);
+
+private:
+    struct Cache {
+        bool valid = false;
+        size_t qs = 0;  // absolute index the search started at
+        size_t fp = 0;  // absolute index of the first occurrence at or after qs (kNone: none)
+    };
+    struct LastCache {
+        bool valid = false;
+        size_t pos = 0;  // absolute index, or kNone
+    };
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    size_t SearchRange(std::string_view pat, bool ci, size_t from, size_t to) const;
+    void InvalidateCaches();
+
+    std::string m_buf;
+    size_t m_off = 0;       // start of the text in m_buf
+    size_t m_end = 0;       // end of the text in m_buf
+    size_t m_pristine = 0;  // m_buf[m_pristine, m_origEnd) is still the original text
+    size_t m_origEnd = 0;
+    Cache m_cache[kPatCount];
+    LastCache m_lastParen, m_lastBracket;
+};
+
+}  // namespace orvane

@@ -1,0 +1,24 @@
+#include "engine/session.h"
+
+#include "engine/errors.h"
+
+namespace orvane {
+
+void Session::Show_On_ListBOXRx(const std::string& text) {
+    Host().StatusLine2Show(3, text.size() > 255 ? text.substr(0, 255) : text);
+}
+
+bool Session::curly_brackets_Process(std::string&) { return true; }
+
+std::string Session::String_Proc(const std::string& text, bool, bool&) { return text; }
+
+void Session::Assign_variable_Single(const std::string&, const std::string&, bool) {}
+
+Session::DepthGuard::DepthGuard(Session& s) : m_s(s) {
+    if (m_s.m_depth >= kMaxNestingDepth)
+        throw ELimitExceeded("Expression nested too deeply (more than " +
+                             std::to_string(kMaxNestingDepth) + " levels)");
+    ++m_s.m_depth;
+}
+
+}  // namespace orvane

@@ -1,0 +1,366 @@
+#include "engine/crc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/errors.h"
+
+namespace orvane {
+namespace {
+
+// "123456789", the catalogue's check data.
+constexpr const char* kCheck = "313233343536373839";
+
+// ---------------------------------------------------------------------------
+// Catalogue check values of the parametric model over "123456789".
+
+struct CatalogueRow {
+    const char* name;
+    int width;
+    uint16_t poly, init;
+    bool refin, refout;
+    uint16_t xorout;
+    const char* check;
+};
+
+class CrcCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
+
+TEST_P(CrcCatalogue, CheckValue) {
+    const CatalogueRow& r = GetParam();
+    std::string out;
+    if (r.width == 8)
+        EXPECT_TRUE(RunCRC8_all_type(kCheck, out, uint8_t(r.init), uint8_t(r.xorout),
+                                     uint8_t(r.poly), r.refin, r.refout));
+    else
+        EXPECT_TRUE(RunCRC16_all_type(kCheck, out, r.init, r.xorout, r.poly, r.refin, r.refout));
+    EXPECT_EQ(out, r.check);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, CrcCatalogue,
+    ::testing::Values(
+        // name, width, poly, init, refin, refout, xorout, check
+        CatalogueRow{"CRC8_SMBUS", 8, 0x07, 0x00, false, false, 0x00, "F4"},
+        CatalogueRow{"CRC8_I_432_1", 8, 0x07, 0x00, false, false, 0x55, "A1"},
+        CatalogueRow{"CRC8_ROHC", 8, 0x07, 0xFF, true, true, 0x00, "D0"},
+        CatalogueRow{"CRC8_MAXIM_DOW", 8, 0x31, 0x00, true, true, 0x00, "A1"},
+        CatalogueRow{"CRC8_CDMA2000", 8, 0x9B, 0xFF, false, false, 0x00, "DA"},
+        CatalogueRow{"CRC8_WCDMA", 8, 0x9B, 0x00, true, true, 0x00, "25"},
+        CatalogueRow{"CRC8_DARC", 8, 0x39, 0x00, true, true, 0x00, "15"},
+        CatalogueRow{"CRC8_DVB_S2", 8, 0xD5, 0x00, false, false, 0x00, "BC"},
+        CatalogueRow{"CRC8_SAE_J1850", 8, 0x1D, 0xFF, false, false, 0xFF, "4B"},
+        CatalogueRow{"CRC8_TECH_3250", 8, 0x1D, 0xFF, true, true, 0x00, "97"},
+        CatalogueRow{"CRC16_IBM_3740", 16, 0x1021, 0xFFFF, false, false, 0x0000, "29B1"},
+        CatalogueRow{"CRC16_XMODEM", 16, 0x1021, 0x0000, false, false, 0x0000, "31C3"},
+        CatalogueRow{"CRC16_KERMIT", 16, 0x1021, 0x0000, true, true, 0x0000, "2189"},
+        CatalogueRow{"CRC16_IBM_SDLC", 16, 0x1021, 0xFFFF, true, true, 0xFFFF, "906E"},
+        CatalogueRow{"CRC16_GENIBUS", 16, 0x1021, 0xFFFF, false, false, 0xFFFF, "D64E"},
+        CatalogueRow{"CRC16_SPI_FUJITSU", 16, 0x1021, 0x1D0F, false, false, 0x0000, "E5CC"},
+        CatalogueRow{"CRC16_ARC", 16, 0x8005, 0x0000, true, true, 0x0000, "BB3D"},
+        CatalogueRow{"CRC16_MODBUS", 16, 0x8005, 0xFFFF, true, true, 0x0000, "4B37"},
+        CatalogueRow{"CRC16_USB", 16, 0x8005, 0xFFFF, true, true, 0xFFFF, "B4C8"},
+        CatalogueRow{"CRC16_UMTS", 16, 0x8005, 0x0000, false, false, 0x0000, "FEE8"},
+        CatalogueRow{"CRC16_DNP", 16, 0x3D65, 0x0000, true, true, 0xFFFF, "EA82"},
+        CatalogueRow{"CRC16_EN_13757", 16, 0x3D65, 0x0000, false, false, 0xFFFF, "C2B7"},
+        CatalogueRow{"CRC16_T10_DIF", 16, 0x8BB7, 0x0000, false, false, 0x0000, "D0DB"},
+        CatalogueRow{"CRC16_DECT_X", 16, 0x0589, 0x0000, false, false, 0x0000, "007F"}),
+    [](const ::testing::TestParamInfo<CatalogueRow>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// Fixed variants, LRC and empty data.
+
+using RunFn = bool (*)(std::string_view, std::string&);
+
+struct FixedRow {
+    const char* name;
+    RunFn run;
+    const char* data;
+    const char* expected;
+};
+
+TEST(CrcFixed, ResultTable) {
+    const FixedRow rows[] = {
+        {"RunCRC16", RunCRC16, kCheck, "29B1"},
+        {"RunCRC16", RunCRC16, "", "FFFF"},
+        {"RunCRC16", RunCRC16, " \t\r\n", "FFFF"},
+        {"RunCRC8", RunCRC8, kCheck, "97"},
+        {"RunCRC8", RunCRC8, "", "FF"},
+        {"RunLRC", RunLRC, "01 02 03", "FA"},
+        {"RunLRC", RunLRC, "00", "00"},
+        {"RunLRC", RunLRC, "FF", "01"},
+        {"RunLRC", RunLRC, "", "00"},
+        {"RunLRC", RunLRC, "80 80", "00"},    // sum 0x100 wraps to 0
+        {"RunLRC", RunLRC, "FF FF", "02"},    // sum 0x1FE
+        {"RunLRC", RunLRC, kCheck, "23"},     // sum 0x1DD
+    };
+    for (const FixedRow& r : rows) {
+        std::string out = "unchanged";
+        EXPECT_TRUE(r.run(r.data, out));
+        EXPECT_EQ(out, r.expected) << r.name << "(\"" << r.data << "\")";
+    }
+}
+
+// Empty data: the initial value, reflected over the width when output
+// reflection is on, then XORed with the final value.
+TEST(CrcParametric, EmptyDataGivesProcessedInitialValue) {
+    struct Row {
+        uint16_t init, xorout;
+        bool refout;
+        const char* crc8;
+        const char* crc16;
+    };
+    const Row rows[] = {
+        {0x0000, 0x0000, false, "00", "0000"},
+        {0x1234, 0x0000, false, "34", "1234"},
+        {0x1234, 0x0000, true, "2C", "2C48"},
+        {0x0001, 0x0000, true, "80", "8000"},
+        {0x1234, 0xFFFF, true, "D3", "D3B7"},
+        {0x00F0, 0x000F, false, "FF", "00FF"},
+    };
+    for (const Row& r : rows) {
+        for (bool refin : {false, true}) {
+            std::string out8, out16;
+            RunCRC8_all_type("", out8, uint8_t(r.init), uint8_t(r.xorout), 0x07, refin, r.refout);
+            RunCRC16_all_type("", out16, r.init, r.xorout, 0x1021, refin, r.refout);
+            EXPECT_EQ(out8, r.crc8) << "init " << r.init << " refout " << r.refout;
+            EXPECT_EQ(out16, r.crc16) << "init " << r.init << " refout " << r.refout;
+        }
+    }
+}
+
+// The fixed register steps are the parametric ones with their parameters.
+TEST(CrcSteps, FixedStepsMatchParametricSteps) {
+    for (int reg = 0; reg < 256; ++reg)
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(Crc_8bit(uint8_t(reg), uint8_t(b)),
+                      Crc_8bit_Polynom(uint8_t(reg), uint8_t(b), true, 0x1D))
+                << reg << " " << b;
+    std::mt19937 rng(7);
+    for (int i = 0; i < 256; ++i) {
+        const uint16_t reg = uint16_t(rng());
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(Crc_ccitt(reg, uint8_t(b)), Crc_16bit_Polynom(reg, uint8_t(b), false, 0x1021))
+                << reg << " " << b;
+    }
+}
+
+// Single steps worked by hand: feeding 0x80 into an empty register hits the
+// polynomial once at the first bit, then shifts it to the top and beyond.
+TEST(CrcSteps, HandWorkedSteps) {
+    EXPECT_EQ(Crc_8bit_Polynom(0x00, 0x01, false, 0x07), 0x07);
+    EXPECT_EQ(Crc_8bit_Polynom(0x00, 0x80, false, 0x07), 0x89);
+    EXPECT_EQ(Crc_8bit_Polynom(0x00, 0x01, true, 0x07), 0x89);  // reflected 0x01 is 0x80
+    EXPECT_EQ(Crc_8bit_Polynom(0x80, 0x80, false, 0x07), 0x00);  // top bit equals data bit
+    EXPECT_EQ(Crc_16bit_Polynom(0x0000, 0x01, false, 0x1021), 0x1021);
+    EXPECT_EQ(Crc_16bit_Polynom(0x8000, 0x00, false, 0x1021), Crc_16bit_Polynom(0, 0x80, false, 0x1021));
+}
+
+// ---------------------------------------------------------------------------
+// Reading the hexadecimal data.
+
+// Each text must read as the same bytes as its canonical form. Compared through
+// CRC-16/MODBUS, whose non-zero initial value also shows leading zero bytes.
+TEST(CrcReading, EquivalentSpellings) {
+    const struct {
+        const char* text;
+        const char* canonical;
+    } rows[] = {
+        {"31 32 33 34 35 36 37 38 39", kCheck},
+        {"  3132 33\t34\r\n35 36  3738 39 \n", kCheck},
+        {"0a0B 0c ff", "0A0B0CFF"},
+        {"aBcDeF", "ABCDEF"},
+        {"ABC", "AB 0C"},
+        {"123", "12 03"},
+        {"1", "01"},
+        {"f", "0F"},
+        {"12 3", "12 03"},
+        {"00 01", "0001"},
+        {std::string("\x01" "12\x1F").c_str(), "12"},  // every code up to 32 is trimmed
+    };
+    for (const auto& r : rows) {
+        std::string got, want, gotLrc, wantLrc;
+        RunCRC16_all_type(r.text, got, 0xFFFF, 0, 0x8005, true, true);
+        RunCRC16_all_type(r.canonical, want, 0xFFFF, 0, 0x8005, true, true);
+        EXPECT_EQ(got, want) << '"' << r.text << '"';
+        RunLRC(r.text, gotLrc);
+        RunLRC(r.canonical, wantLrc);
+        EXPECT_EQ(gotLrc, wantLrc) << '"' << r.text << '"';
+    }
+    // Leading zero bytes are real bytes, not padding.
+    std::string a, b;
+    RunCRC16("00 01", a);
+    RunCRC16("01", b);
+    EXPECT_NE(a, b);
+}
+
+// A pair that is not hexadecimal raises the integer conversion error showing
+// the pair in upper case with its "$" prefix, and leaves the result untouched.
+TEST(CrcReading, BadPairRaisesAndStoresNothing) {
+    const struct {
+        std::string text;
+        std::string message;
+    } rows[] = {
+        {"G1", "'$G1' is not a valid integer value"},
+        {"g1", "'$G1' is not a valid integer value"},
+        {"0 1", "'$0 ' is not a valid integer value"},       // blank inside a pair
+        {"01 0 2", "'$0 ' is not a valid integer value"},
+        {"0\t1", "'$0\t' is not a valid integer value"},
+        {"01 02 zz 03", "'$ZZ' is not a valid integer value"},
+        {"0102 x", "'$X' is not a valid integer value"},     // odd last character
+        {"0x12", "'$0X' is not a valid integer value"},
+        {"-1", "'$-1' is not a valid integer value"},
+        {"$1", "'$$1' is not a valid integer value"},
+        {"1\xE9", "'$1\xE9' is not a valid integer value"},  // not ASCII: kept as is
+    };
+    const std::vector<std::pair<const char*, std::function<bool(std::string_view, std::string&)>>>
+        routines = {
+            {"RunCRC16", RunCRC16},
+            {"RunCRC8", RunCRC8},
+            {"RunLRC", RunLRC},
+            {"RunCRC8_all_type",
+             [](std::string_view d, std::string& r) {
+                 return RunCRC8_all_type(d, r, 0, 0, 0x07, false, false);
+             }},
+            {"RunCRC16_all_type",
+             [](std::string_view d, std::string& r) {
+                 return RunCRC16_all_type(d, r, 0xFFFF, 0, 0x8005, true, true);
+             }},
+        };
+    for (const auto& r : rows) {
+        for (const auto& [name, run] : routines) {
+            std::string out = "unchanged";
+            try {
+                run(r.text, out);
+                ADD_FAILURE() << name << " did not raise for \"" << r.text << '"';
+            } catch (const EConvertError& e) {
+                EXPECT_EQ(std::string(e.what()), r.message) << name;
+            }
+            EXPECT_EQ(out, "unchanged") << name << " \"" << r.text << '"';
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The table-driven routines against the bit-wise register steps.
+
+uint16_t ReflectBits(uint16_t v, int width) {
+    uint16_t out = 0;
+    for (int i = 0; i < width; ++i)
+        if (v & (1u << i)) out |= uint16_t(1u << (width - 1 - i));
+    return out;
+}
+
+// The reference: the public bit-wise step applied byte by byte.
+uint16_t ReferenceRegister(int width, const std::vector<uint8_t>& bytes, size_t from, size_t to,
+                           uint16_t reg, uint16_t poly, bool refin) {
+    for (size_t i = from; i < to; ++i)
+        reg = width == 8 ? Crc_8bit_Polynom(uint8_t(reg), bytes[i], refin, uint8_t(poly))
+                         : Crc_16bit_Polynom(reg, bytes[i], refin, poly);
+    return reg;
+}
+
+std::string Hex(uint16_t v, int width) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, width == 8 ? "%02X" : "%04X", unsigned(v));
+    return buf;
+}
+
+// Hex text for the bytes with random letter case and random blanks between pairs.
+std::string HexText(const std::vector<uint8_t>& bytes, size_t from, size_t to, std::mt19937& rng) {
+    static const char kSeparators[][3] = {"", " ", "  ", "\t", "\r\n"};
+    std::string text;
+    for (size_t i = from; i < to; ++i) {
+        char buf[3];
+        std::snprintf(buf, sizeof buf, rng() % 2 ? "%02x" : "%02X", unsigned(bytes[i]));
+        text += buf;
+        text += kSeparators[rng() % 5];
+    }
+    return text;
+}
+
+std::string RunParametric(int width, std::string_view text, uint16_t init, uint16_t xorout,
+                          uint16_t poly, bool refin, bool refout) {
+    std::string out;
+    if (width == 8)
+        RunCRC8_all_type(text, out, uint8_t(init), uint8_t(xorout), uint8_t(poly), refin, refout);
+    else
+        RunCRC16_all_type(text, out, init, xorout, poly, refin, refout);
+    return out;
+}
+
+// For every polynomial of width 8 and a few hundred of width 16, with all four
+// reflection combinations and random initial value, final XOR and data:
+//  - the whole result equals the reference loop;
+//  - the register carried from one chunk's run into the next one as its initial
+//    value (no output processing) equals the reference register over the whole
+//    data, so the table path continues correctly from any register state.
+TEST(CrcProperty, TableDrivenMatchesBitwiseReference) {
+    std::mt19937 rng(20240611);
+    std::vector<uint16_t> polys16 = {0x0000, 0x0001, 0x8000, 0x8005, 0x1021, 0xFFFF};
+    while (polys16.size() < 300) polys16.push_back(uint16_t(rng()));
+
+    auto check = [&](int width, uint16_t poly) {
+        const uint16_t mask = width == 8 ? 0xFF : 0xFFFF;
+        for (int combo = 0; combo < 4; ++combo) {
+            const bool refin = combo & 1, refout = combo & 2;
+            const uint16_t init = uint16_t(rng()) & mask, xorout = uint16_t(rng()) & mask;
+            std::vector<uint8_t> bytes(rng() % 48);
+            for (auto& b : bytes) b = uint8_t(rng());
+            SCOPED_TRACE("width " + std::to_string(width) + " poly " + Hex(poly, width) +
+                         " init " + Hex(init, width) + " xorout " + Hex(xorout, width) +
+                         " refin " + std::to_string(refin) + " refout " +
+                         std::to_string(refout) + " length " + std::to_string(bytes.size()));
+
+            const std::string text = HexText(bytes, 0, bytes.size(), rng);
+            uint16_t reg = ReferenceRegister(width, bytes, 0, bytes.size(), init, poly, refin);
+            if (refout) reg = ReflectBits(reg, width);
+            ASSERT_EQ(RunParametric(width, text, init, xorout, poly, refin, refout),
+                      Hex(uint16_t(reg ^ xorout), width));
+
+            // Chunked: up to three cuts at random places (empty chunks included).
+            const uint16_t whole = ReferenceRegister(width, bytes, 0, bytes.size(), init, poly, refin);
+            std::vector<size_t> cuts = {0};
+            for (int k = 0; k < 3; ++k) cuts.push_back(rng() % (bytes.size() + 1));
+            cuts.push_back(bytes.size());
+            std::sort(cuts.begin(), cuts.end());
+            uint16_t carried = init;
+            for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+                const std::string part = HexText(bytes, cuts[k], cuts[k + 1], rng);
+                carried = uint16_t(
+                    std::stoul(RunParametric(width, part, carried, 0, poly, refin, false), nullptr, 16));
+            }
+            ASSERT_EQ(carried, whole);
+        }
+    };
+    for (int poly = 0; poly < 256; ++poly) check(8, uint16_t(poly));
+    for (uint16_t poly : polys16) check(16, poly);
+}
+
+// The fixed variants against their own register steps on random data.
+TEST(CrcProperty, FixedVariantsMatchTheirSteps) {
+    std::mt19937 rng(99);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<uint8_t> bytes(rng() % 64);
+        for (auto& b : bytes) b = uint8_t(rng());
+        const std::string text = HexText(bytes, 0, bytes.size(), rng);
+        uint16_t r16 = 0xFFFF;
+        uint8_t r8 = 0xFF;
+        for (uint8_t b : bytes) {
+            r16 = Crc_ccitt(r16, b);
+            r8 = Crc_8bit(r8, b);
+        }
+        std::string out16, out8;
+        RunCRC16(text, out16);
+        RunCRC8(text, out8);
+        ASSERT_EQ(out16, Hex(r16, 16)) << text;
+        ASSERT_EQ(out8, Hex(ReflectBits(r8, 8), 8)) << text;
+    }
+}
+
+}  // namespace
+}  // namespace orvane
