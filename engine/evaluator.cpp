@@ -19,6 +19,7 @@ struct Texpre {
     std::string Operand;
     std::string Operator;  // upper case; empty for the last operand
     uint8_t Operator_Priority = 0;
+    long next = -1, prev = -1;  // chain of the entries still on the stack
 };
 
 // The evaluation stack of one expression_Proc call. It grows as needed, so an
@@ -26,7 +27,9 @@ struct Texpre {
 // `remove` unlinks one entry instead of moving all the following ones.
 class ExpressionStack {
 public:
-    ExpressionStack(Session& s, std::string text) : m_s(s), m_text(std::move(text)) {}
+    ExpressionStack(Session& s, std::string text) : m_s(s), m_text(std::move(text)) {
+        m_entries.reserve(8);
+    }
 
     // Cuts operands and operators off the text; returns the operator count.
     size_t Cut() {
@@ -41,11 +44,9 @@ public:
     // Reduces the entries by priority and returns the final operand text.
     std::string Reduce() {
         const size_t n = m_entries.size();
-        m_next.resize(n);
-        m_prev.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            m_next[i] = i + 1 < n ? long(i + 1) : -1;
-            m_prev[i] = long(i) - 1;
+            m_entries[i].next = i + 1 < n ? long(i + 1) : -1;
+            m_entries[i].prev = long(i) - 1;
         }
         long head = 0;
         long i = 0;
@@ -55,7 +56,7 @@ public:
             // operator, one that binds tighter than the next, or one of equal
             // priority 1 or 2 (those associate to the left; priority 3 to the right).
             for (;;) {
-                const long j = m_next[size_t(i)];
+                const long j = m_entries[size_t(i)].next;
                 const Texpre& a = m_entries[size_t(i)];
                 const Texpre& b = m_entries[size_t(j)];
                 if (b.Operator.empty() || a.Operator_Priority > b.Operator_Priority ||
@@ -64,14 +65,14 @@ public:
                     break;
                 i = j;
             }
-            const long j = m_next[size_t(i)];
+            const long j = m_entries[size_t(i)].next;
             Texpre& a = m_entries[size_t(i)];
             Texpre& b = m_entries[size_t(j)];
             b.Operand = calculate(m_s, a.Operator, a.Operand, b.Operand);
             // remove (i): the entry after it takes its place.
-            const long p = m_prev[size_t(i)];
-            m_prev[size_t(j)] = p;
-            if (p >= 0) m_next[size_t(p)] = j;
+            const long p = m_entries[size_t(i)].prev;
+            m_entries[size_t(j)].prev = p;
+            if (p >= 0) m_entries[size_t(p)].next = j;
             else head = j;
             i = p >= 0 ? p : j;
         }
@@ -106,7 +107,6 @@ private:
     Session& m_s;
     ScanText m_text;
     std::vector<Texpre> m_entries;
-    std::vector<long> m_next, m_prev;
     size_t m_opLength = 0;
     uint8_t m_opPriority = 0;
 };

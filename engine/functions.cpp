@@ -1,6 +1,7 @@
 // The function table of the scanner: calls standing at the scan start are
 // evaluated and replaced by their value text.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/base_convert.h"
@@ -31,6 +32,13 @@ constexpr const char* kNames[kFnCount] = {
     "ABS(", "INT(", "FRAC(", "ROUND(", "EXP(", "LOG10(", "LOG2(", "LN(", "RADTODEG(",
     "DEGTORAD(",
 };
+
+// Letters that begin a function name: other texts skip the table at once.
+constexpr auto kNameInitial = [] {
+    std::array<bool, 256> t{};
+    for (const char* n : kNames) t[static_cast<unsigned char>(n[0])] = true;
+    return t;
+}();
 
 bool NameAt(const ScanText& t, size_t at, std::string_view name) {
     if (t.size() < at + name.size()) return false;
@@ -130,6 +138,7 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
     const size_t at = scanStart - 1;
     for (int f = 0; f < kFnCount; ++f) {
         const Fn fn = static_cast<Fn>(f);
+        if (t.size() <= at || !kNameInitial[static_cast<unsigned char>(UpChar(t[at]))]) break;
         if (!NameAt(t, at, kNames[f])) continue;
         if (fn == kNow) {
             // A sign in front is dropped together with the call.
@@ -232,9 +241,9 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
     }
 
     // X commands: "X" at the scan start with the first "(" five characters on.
-    if (t.size() > at && UpChar(t[at]) == 'X') {
-        const size_t p = t.Find(ScanText::kPatOpenParen, "(", false, at);
-        if (p != ScanText::npos && p == at + 5) {
+    if (t.size() > at + 5 && UpChar(t[at]) == 'X' && t[at + 5] == '(' &&
+        t.view().substr(at, 5).find('(') == std::string_view::npos) {
+        {
             size_t open, close;
             GroupOf(t, '(', ')', open, close);
             const std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);

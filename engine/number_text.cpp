@@ -32,6 +32,10 @@ std::string FloatToStr(long double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0) return "0";
+    // Whole numbers below 10^15 are written exactly as they are.
+    if (std::fabs(value) < 1e15L && std::truncl(value) == value) {
+        return std::to_string(static_cast<long long>(value));
+    }
     const char sep = GetFormatSettings().DecimalSeparator;
     // 18 significant digits first, then rounded half up to 15, as the
     // general format of the extended type does.
@@ -91,6 +95,22 @@ locale_t CLocaleHandle() {
     return loc;
 }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// mant / 10^decimals with one rounding: both are exactly representable
+// (mant < 2^64, 10^27 < 2^64 * 2^27 with 5^27 < 2^64), so the quotient is the
+// correctly rounded value of the decimal text.
+long double ScaleDecimal(uint64_t mant, int decimals, bool neg) {
+    static const long double kPow10[] = {
+        1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+        1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+        1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    long double v = static_cast<long double>(mant);
+    if (decimals) {
+        volatile long double num = v, den = kPow10[decimals];
+        v = num / den;
+    }
+    return neg ? -v : v;
+}
+
 }  // namespace
 
 bool TryStrToFloat(std::string_view text, long double& value) {
@@ -98,6 +118,36 @@ bool TryStrToFloat(std::string_view text, long double& value) {
     size_t i = 0, n = text.size();
     while (i < n && text[i] == ' ') ++i;
     while (n > i && text[n - 1] == ' ') --n;
+    // Fast path: "[sign]digits[sep digits]" with at most 19 significant digits
+    // is read exactly with one rounding (see ParseSimpleDecimal).
+    {
+        size_t k = i;
+        bool neg = false;
+        if (k < n && (text[k] == '+' || text[k] == '-')) neg = text[k++] == '-';
+        uint64_t mant = 0;
+        int digits = 0, decimals = 0, all = 0;
+        bool point = false, simple = true;
+        for (; k < n; ++k) {
+            const char c = text[k];
+            if (c == sep && !point) {
+                point = true;
+                continue;
+            }
+            if (!IsDigit(c) || digits >= 19) {
+                simple = false;
+                break;
+            }
+            ++all;
+            if (point) ++decimals;
+            if (mant == 0 && c == '0') continue;
+            ++digits;
+            mant = mant * 10 + uint64_t(c - '0');
+        }
+        if (simple && all > 0 && decimals <= 27) {
+            value = ScaleDecimal(mant, decimals, neg);
+            return true;
+        }
+    }
     std::string norm;
     norm.reserve(n - i + 2);
     if (i < n && (text[i] == '+' || text[i] == '-')) norm += text[i++];
@@ -118,14 +168,12 @@ bool TryStrToFloat(std::string_view text, long double& value) {
         if (expDigits == 0) return false;
     }
     if (i != n) return false;
-    errno = 0;
     long double v = strtold_l(norm.c_str(), nullptr, CLocaleHandle());
     std::feclearexcept(FE_ALL_EXCEPT);
     if (std::isinf(v)) return false;
     value = v;
     return true;
 }
-
 long double StrToFloat(std::string_view text) {
     long double v;
     if (!TryStrToFloat(text, v)) RaiseInvalidFloat(std::string(text));

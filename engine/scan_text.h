@@ -16,14 +16,7 @@ public:
     static constexpr size_t npos = std::string_view::npos;
 
     // Patterns with a search cache, one slot each.
-    enum Pattern : int {
-        kPatPlus, kPatMinus, kPatStar, kPatSlash, kPatPercent, kPatCaret,
-        kPatAnd, kPatXor, kPatMod, kPatOr,
-        kPatShr, kPatShl, kPatLe, kPatGe, kPatEq, kPatNe1, kPatNe2, kPatLAnd, kPatLOr,
-        kPatGt, kPatLt,
-        kPatEPlus, kPatEMinus, kPatPlus2, kPatMinus2, kPatOpenParen, kPatOpenBracket,
-        kPatCount
-    };
+    enum Pattern : int { kPatOpenParen, kPatOpenBracket, kPatCount };
 
     explicit ScanText(std::string text);
 

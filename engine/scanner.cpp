@@ -1,5 +1,7 @@
 #include "engine/scanner.h"
 
+#include <array>
+
 #include "engine/number_text.h"
 #include "engine/scan_text.h"
 #include "engine/scanner_internal.h"
@@ -12,18 +14,43 @@ struct OperatorDef {
     const char* text;
     uint8_t priority;
     bool ci;  // word operators are matched in any letter case
+    size_t length;
 };
 
 // Search order; ties go to the operator that comes first.
 constexpr OperatorDef kOperators[] = {
-    {"+", 1, false},     {"-", 1, false},     {"*", 2, false},     {"/", 2, false},
-    {"%", 3, false},     {"^", 3, false},     {" AND ", 3, true},  {" XOR ", 3, true},
-    {" MOD ", 3, true},  {" OR ", 3, true},   {">>", 1, false},    {"<<", 1, false},
-    {"<=", 1, false},    {">=", 1, false},    {"==", 1, false},    {"<>", 1, false},
-    {"!=", 1, false},    {"&&", 1, false},    {"||", 1, false},    {">", 1, false},
-    {"<", 1, false},
+    {"+", 1, false, 1},     {"-", 1, false, 1},     {"*", 2, false, 1},     {"/", 2, false, 1},
+    {"%", 3, false, 1},     {"^", 3, false, 1},     {" AND ", 3, true, 5},  {" XOR ", 3, true, 5},
+    {" MOD ", 3, true, 5},  {" OR ", 3, true, 4},   {">>", 1, false, 2},    {"<<", 1, false, 2},
+    {"<=", 1, false, 2},    {">=", 1, false, 2},    {"==", 1, false, 2},    {"<>", 1, false, 2},
+    {"!=", 1, false, 2},    {"&&", 1, false, 2},    {"||", 1, false, 2},    {">", 1, false, 1},
+    {"<", 1, false, 1},
 };
-static_assert(sizeof(kOperators) / sizeof(kOperators[0]) == ScanText::kPatEPlus);
+constexpr int kOperatorCount = int(sizeof(kOperators) / sizeof(kOperators[0]));
+static_assert(kOperatorCount == 21 && kOperatorCount <= 32);
+
+// For each character, the operators (in table order) that begin with it.
+struct StartList {
+    uint8_t count = 0;
+    uint8_t ops[4] = {};
+};
+constexpr auto kStartsOperator = [] {
+    std::array<StartList, 256> t{};
+    for (int k = 0; k < 21; ++k) {
+        StartList& l = t[static_cast<unsigned char>(kOperators[k].text[0])];
+        l.ops[l.count++] = uint8_t(k);
+    }
+    return t;
+}();
+
+bool MatchesAt(std::string_view v, size_t p, const OperatorDef& op) {
+    if (v.size() - p < op.length) return false;
+    for (size_t j = 0; j < op.length; ++j) {
+        const char c = op.ci ? UpChar(v[p + j]) : v[p + j];
+        if (c != op.text[j]) return false;
+    }
+    return true;
+}
 
 constexpr size_t kNotFound = 65535;
 
@@ -115,28 +142,45 @@ bool Get_first_operator_pos(Session& session, ScanText& text, size_t& opStart, s
         text.ReplacePrefix(close, processed);
     }
 
+    // Operator search: each operator counts at its first occurrence at or after
+    // the scan start, and not at all when that occurrence is the text's first
+    // character. One pass from the left finds the earliest counting occurrence;
+    // ties go to the operator that comes first in the table. The pass stops at
+    // the operator, where the evaluator then cuts the text, so scanning a whole
+    // statement stays linear in its length.
+    const std::string_view v = text.view();
     const size_t from = scanStart - 1;
-    size_t best = ScanText::npos;
-    for (int k = 0; k < ScanText::kPatEPlus; ++k) {
-        const OperatorDef& op = kOperators[k];
-        size_t pos = text.Find(k, op.text, op.ci, from);
-        if (k <= 1 && pos != ScanText::npos) {
-            // "1E+5": a sign directly after the first "E" is part of a number.
-            const bool plus = k == 0;
-            const size_t e = text.Find(plus ? ScanText::kPatEPlus : ScanText::kPatEMinus,
-                                       plus ? "E+" : "E-", true, from);
-            if (e != ScanText::npos && pos == e + 1)
-                pos = text.Find(plus ? ScanText::kPatPlus2 : ScanText::kPatMinus2, op.text, false,
-                                pos + 1);
-        }
-        if (pos != ScanText::npos && pos > 0 && (best == ScanText::npos || pos < best)) {
-            best = pos;
-            opStart = pos + 1;
-            opEnd = pos + 1 + std::char_traits<char>::length(op.text);
-            priority = op.priority;
+    uint32_t excluded = 0;  // operators whose first occurrence is the first character
+    bool seenPlus = false, seenMinus = false;
+    if (from == 0 && !v.empty()) {
+        const StartList& starts = kStartsOperator[static_cast<unsigned char>(v[0])];
+        for (int idx = 0; idx < starts.count; ++idx)
+            if (MatchesAt(v, 0, kOperators[starts.ops[idx]])) excluded |= 1u << starts.ops[idx];
+        seenPlus = v[0] == '+';
+        seenMinus = v[0] == '-';
+    }
+    for (size_t p = from == 0 ? 1 : from; p < v.size(); ++p) {
+        const StartList& starts = kStartsOperator[static_cast<unsigned char>(v[p])];
+        for (int idx = 0; idx < starts.count; ++idx) {
+            const int k = starts.ops[idx];
+            if ((excluded >> k) & 1u) continue;
+            if (!MatchesAt(v, p, kOperators[k])) continue;
+            if (k <= 1) {
+                // "1E+5": when the first sign directly follows an "E", it is part
+                // of a number and the next one is taken instead.
+                bool& seen = k == 0 ? seenPlus : seenMinus;
+                if (!seen) {
+                    seen = true;
+                    if (p >= from + 1 && UpChar(v[p - 1]) == 'E') continue;
+                }
+            }
+            opStart = p + 1;
+            opEnd = p + 1 + kOperators[k].length;
+            priority = kOperators[k].priority;
+            return true;
         }
     }
-    return best != ScanText::npos;
+    return false;
 }
 
 bool Get_first_operator_pos(Session& session, std::string& text, size_t& opStart, size_t& opEnd,

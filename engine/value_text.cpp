@@ -38,7 +38,8 @@ std::string PadZeros(std::string digits, int width) {
 
 long double strtovalue(Session& session, std::string& s) {
     long double value = Sentinel();
-    s = Trim(s);
+    const std::string_view trimmed = TrimView(s);
+    if (trimmed.size() != s.size()) s = std::string(trimmed);
     bool hasWidth = false;
     std::string widthText;
     if (size_t colon = s.find(':'); colon != std::string::npos) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -180,7 +181,7 @@ TEST(CrcReading, EquivalentSpellings) {
         {"f", "0F"},
         {"12 3", "12 03"},
         {"00 01", "0001"},
-        {std::string("\x01" "12\x1F").c_str(), "12"},  // every code up to 32 is trimmed
+        {"\x01" "12\x1F", "12"},  // every code up to 32 is trimmed
     };
     for (const auto& r : rows) {
         std::string got, want, gotLrc, wantLrc;

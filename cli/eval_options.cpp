@@ -1,0 +1,74 @@
+#include "cli/eval_options.h"
+
+#include <cstring>
+
+namespace orvane {
+
+std::string EvalUsage() {
+    return "Usage: orvane-eval [options] [INPUT ...]\n"
+           "Evaluates each INPUT (or each line of standard input) as a statement.\n"
+           "  --json                 one JSON object per input on standard output\n"
+           "  --now YYYY-MM-DDTHH:MM:SS[.mmm]\n"
+           "                         use this local date and time as \"now\"\n"
+           "  -h, --help             this help\n"
+           "Exit status: 0 when no input raised an error, 1 when one did, 2 for usage errors.\n";
+}
+
+bool ParseNowOption(const std::string& s, LocalDateTime& t) {
+    auto num = [&](size_t at, size_t len, int& v) {
+        if (at + len > s.size()) return false;
+        v = 0;
+        for (size_t i = at; i < at + len; ++i) {
+            if (s[i] < '0' || s[i] > '9') return false;
+            v = v * 10 + (s[i] - '0');
+        }
+        return true;
+    };
+    if (s.size() != 19 && s.size() != 23) return false;
+    if (s[4] != '-' || s[7] != '-' || s[10] != 'T' || s[13] != ':' || s[16] != ':') return false;
+    if (!num(0, 4, t.year) || !num(5, 2, t.month) || !num(8, 2, t.day) || !num(11, 2, t.hour) ||
+        !num(14, 2, t.minute) || !num(17, 2, t.second))
+        return false;
+    t.millisecond = 0;
+    if (s.size() == 23 && (s[19] != '.' || !num(20, 3, t.millisecond))) return false;
+    return IsValidDate(t.year, t.month, t.day) && t.hour < 24 && t.minute < 60 && t.second < 60;
+}
+
+std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) {
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool isOption = !optionsEnded && (a.rfind("--", 0) == 0 || a == "-h" || a == "-t");
+        if (!isOption) {
+            o.inputs.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "-h" || a == "--help") {
+            o.help = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--now" || a.rfind("--now=", 0) == 0) {
+            std::string v;
+            if (a == "--now") {
+                if (i + 1 >= argc) return "option --now needs a value YYYY-MM-DDTHH:MM:SS[.mmm]";
+                v = argv[++i];
+            } else {
+                v = a.substr(6);
+            }
+            LocalDateTime t;
+            if (!ParseNowOption(v, t))
+                return "option --now: '" + v + "' is not YYYY-MM-DDTHH:MM:SS[.mmm]";
+            o.now = t;
+        } else if (a == "-t" || a == "--template" || a == "--ini" || a == "--field" ||
+                   a == "--instance" || a == "--no-shared") {
+            return "option " + a + " is not available in this build yet";
+        } else {
+            return "unknown option " + a;
+        }
+    }
+    return {};
+}
+
+}  // namespace orvane

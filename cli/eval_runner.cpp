@@ -1,0 +1,101 @@
+#include "cli/eval_runner.h"
+
+#include <new>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_host.h"
+#include "engine/errors.h"
+#include "engine/evaluator.h"
+
+namespace orvane {
+
+namespace {
+
+struct Outcome {
+    std::string answer;
+    bool ok = false;
+    bool raised = false;
+    std::string kind, message;
+};
+
+Outcome EvaluateOne(Session& session, const std::string& input) {
+    Outcome r;
+    // The answer stays as it was when an assignment's name cannot be resolved,
+    // as the window's answer box does.
+    r.answer = session.Tmp_answer_1;
+    try {
+        r.ok = Expression_execute(session, input, r.answer);
+    } catch (const EOrvane& e) {
+        r.raised = true;
+        r.kind = e.kind();
+        r.message = e.what();
+    } catch (const std::bad_alloc&) {
+        r.raised = true;
+        r.kind = "EOutOfMemory";
+        r.message = "Out of memory";
+    } catch (const std::length_error&) {
+        r.raised = true;
+        r.kind = "EOutOfMemory";
+        r.message = "Out of memory";
+    }
+    if (r.raised) r.ok = false;
+    return r;
+}
+
+std::string JsonLine(const std::string& input, const Outcome& r,
+                     const std::vector<CliMessage>& messages) {
+    nlohmann::ordered_json j;
+    j["input"] = input;
+    j["answer"] = r.raised ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(r.answer);
+    j["ok"] = r.ok;
+    if (r.raised)
+        j["raised"] = {{"kind", r.kind}, {"message", r.message}};
+    else
+        j["raised"] = nullptr;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const CliMessage& m : messages) {
+        nlohmann::ordered_json e;
+        if (m.box) {
+            e["to"] = "box";
+            e["icon"] = CliHost::IconName(m.icon);
+        } else {
+            e["to"] = "status";
+            e["panel"] = m.panel;
+        }
+        e["text"] = m.text;
+        list.push_back(std::move(e));
+    }
+    j["messages"] = std::move(list);
+    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
+    CliHost host(!o.json);
+    if (o.now) host.SetFixedNow(*o.now);
+    Session session(host);
+    int status = 0;
+    auto run = [&](const std::string& input) {
+        const Outcome r = EvaluateOne(session, input);
+        if (r.raised) status = 1;
+        if (o.json) {
+            out.Write(JsonLine(input, r, host.TakeMessages()));
+        } else {
+            if (r.raised) host.WriteRaised(r.kind, r.message);
+            out.Write((r.raised ? std::string() : r.answer) + "\n");
+        }
+        return r;
+    };
+    if (!o.inputs.empty()) {
+        for (const std::string& input : o.inputs) run(input);
+    } else if (in) {
+        std::string line;
+        while (in->Next(line)) run(line);
+    }
+    out.Flush();
+    return status;
+}
+
+}  // namespace orvane

@@ -1,0 +1,36 @@
+#pragma once
+// Unbuffered-style line input and buffered output on file descriptors: the
+// output is flushed whenever the next input line is not yet available, so
+// orvane-eval can sit in a pipe and still answer in bulk when fed in bulk.
+#include <string>
+
+namespace orvane {
+
+class LineOutput {
+public:
+    explicit LineOutput(int fd) : m_fd(fd) {}
+    ~LineOutput() { Flush(); }
+    void Write(const std::string& s);
+    void Flush();
+
+private:
+    int m_fd;
+    std::string m_buf;
+};
+
+class LineInput {
+public:
+    // `beforeBlock` is flushed before any read that may wait.
+    LineInput(int fd, LineOutput& beforeBlock) : m_fd(fd), m_out(beforeBlock) {}
+    // Next line without its line break (and one trailing CR); false at the end.
+    bool Next(std::string& line);
+
+private:
+    int m_fd;
+    LineOutput& m_out;
+    std::string m_buf;
+    size_t m_pos = 0;
+    bool m_eof = false;
+};
+
+}  // namespace orvane

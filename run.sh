@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds (Release, build/) and starts Orvane. Without a
+# window program or without a display it starts orvane-eval, which reads
+# statements from the terminal.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+orvane_install_deps
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"
+
+if [ -x build/bin/orvane ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/bin/orvane "$@"
+fi
+echo "Orvane statement evaluator: type a statement and Enter; Ctrl+D ends."
+exec build/bin/orvane-eval "$@"
