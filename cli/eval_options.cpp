@@ -8,6 +8,8 @@ std::string EvalUsage() {
     return "Usage: orvane-eval [options] [INPUT ...]\n"
            "Evaluates each INPUT (or each line of standard input) as a statement.\n"
            "  --json                 one JSON object per input on standard output\n"
+           "  --instance N           act as instance number N (1 to 8, default 1)\n"
+           "  --no-shared            do not open the shared block\n"
            "  --now YYYY-MM-DDTHH:MM:SS[.mmm]\n"
            "                         use this local date and time as \"now\"\n"
            "  -h, --help             this help\n"
@@ -61,8 +63,20 @@ std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) 
             if (!ParseNowOption(v, t))
                 return "option --now: '" + v + "' is not YYYY-MM-DDTHH:MM:SS[.mmm]";
             o.now = t;
-        } else if (a == "-t" || a == "--template" || a == "--ini" || a == "--field" ||
-                   a == "--instance" || a == "--no-shared") {
+        } else if (a == "--no-shared") {
+            o.noShared = true;
+        } else if (a == "--instance" || a.rfind("--instance=", 0) == 0) {
+            std::string v;
+            if (a == "--instance") {
+                if (i + 1 >= argc) return "option --instance needs a number 1 to 8";
+                v = argv[++i];
+            } else {
+                v = a.substr(11);
+            }
+            if (v.size() != 1 || v[0] < '1' || v[0] > '8')
+                return "option --instance: '" + v + "' is not a number 1 to 8";
+            o.instance = v[0] - '0';
+        } else if (a == "-t" || a == "--template" || a == "--ini" || a == "--field") {
             return "option " + a + " is not available in this build yet";
         } else {
             return "unknown option " + a;

@@ -1,5 +1,6 @@
 #include "cli/eval_runner.h"
 
+#include <cstdlib>
 #include <new>
 
 #include <nlohmann/json.hpp>
@@ -7,6 +8,8 @@
 #include "cli/cli_host.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
+#include "smartformat/smart_session.h"
+#include "variables/share_memory_open.h"
 
 namespace orvane {
 
@@ -75,11 +78,22 @@ std::string JsonLine(const std::string& input, const Outcome& r,
 int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
     CliHost host(!o.json);
     if (o.now) host.SetFixedNow(*o.now);
-    Session session(host);
+    std::shared_ptr<platform::SharedBlock> block;
+    if (!o.noShared) {
+        platform::SharedBlockOptions options;
+        // Tests give their own block name so that they never touch a user's block.
+        if (const char* name = std::getenv("ORVANE_SHARED_BLOCK_NAME"); name && *name)
+            options.name = name;
+        block = OpenShareMemory(host, options);
+    }
+    SmartSession session(host, block, static_cast<uint8_t>(o.instance));
+    session.SystemReset();
     int status = 0;
     auto run = [&](const std::string& input) {
         const Outcome r = EvaluateOne(session, input);
         if (r.raised) status = 1;
+        // The last answer is the field list that "&F:" picks apart.
+        if (!r.raised) session.Tmp_answer_all = r.answer;
         if (o.json) {
             out.Write(JsonLine(input, r, host.TakeMessages()));
         } else {

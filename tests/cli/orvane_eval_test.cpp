@@ -1,0 +1,193 @@
+// orvane-eval as a whole process: output forms, exit status, usage errors,
+// answering inside a pipe, and two processes sharing a public text.
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+extern char** environ;
+
+namespace orvane::test {
+namespace {
+
+// A child orvane-eval with pipes on its standard input, output and error.
+class Eval {
+public:
+    explicit Eval(std::vector<std::string> args, std::vector<std::string> env = {}) {
+        args.insert(args.begin(), ORVANE_EVAL_EXE);
+        int in[2], out[2], err[2];
+        EXPECT_EQ(pipe2(in, O_CLOEXEC), 0);
+        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
+        EXPECT_EQ(pipe2(err, O_CLOEXEC), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        std::vector<std::string> envStrings;
+        for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+        envStrings.emplace_back("ORVANE_SHARED_BLOCK_NAME=orvane-cli-test-" + std::to_string(getpid()));
+        for (std::string& e : env) envStrings.push_back(e);
+        std::vector<char*> envp;
+        for (std::string& e : envStrings) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(in[0]);
+        close(out[1]);
+        close(err[1]);
+        m_in = in[1];
+        m_out = out[0];
+        m_err = err[0];
+    }
+    ~Eval() { Finish(); }
+
+    void Write(const std::string& text) { ASSERT_EQ(write(m_in, text.data(), text.size()), ssize_t(text.size())); }
+    // The next line of standard output; waits for it.
+    std::string ReadLine() {
+        std::string line;
+        char c;
+        while (read(m_out, &c, 1) == 1 && c != '\n') line += c;
+        return line;
+    }
+    // Closes the input, collects everything and returns the exit status.
+    int Finish() {
+        if (m_in >= 0) close(m_in), m_in = -1;
+        if (m_pid <= 0) return m_status;
+        pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
+        int open = 2;
+        char buf[4096];
+        while (open > 0 && poll(fds, 2, -1) > 0) {
+            for (int i = 0; i < 2; ++i) {
+                if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+                const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+                if (n <= 0) {
+                    close(fds[i].fd);
+                    fds[i].fd = -1;
+                    --open;
+                } else {
+                    (i == 0 ? out : err).append(buf, size_t(n));
+                }
+            }
+        }
+        int status = 0;
+        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        m_pid = -1;
+        m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return m_status;
+    }
+
+    std::string out, err;
+
+private:
+    pid_t m_pid = -1;
+    int m_in = -1, m_out = -1, m_err = -1, m_status = -1;
+};
+
+TEST(OrvaneEval, PlainOutputAndExitStatus) {
+    Eval e({"--no-shared", "2+3*4", "abc+1", "1/0", "x=6*7"});
+    EXPECT_EQ(e.Finish(), 1);
+    EXPECT_EQ(e.out, "14\n1.1E4932\n\n42\n");
+    EXPECT_EQ(e.err,
+              "status[3]: Variable convert error \n"
+              "raised(EZeroDivide): Floating point division by zero\n");
+
+    Eval ok({"--no-shared", "--", "-2+3"});
+    EXPECT_EQ(ok.Finish(), 0);
+    EXPECT_EQ(ok.out, "1\n");
+}
+
+TEST(OrvaneEval, JsonObjects) {
+    Eval e({"--no-shared", "--json", "abc+1", "1/0"});
+    EXPECT_EQ(e.Finish(), 1);
+    std::vector<nlohmann::json> lines;
+    size_t start = 0;
+    for (size_t nl; (nl = e.out.find('\n', start)) != std::string::npos; start = nl + 1)
+        lines.push_back(nlohmann::json::parse(e.out.substr(start, nl - start)));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0]["input"], "abc+1");
+    EXPECT_EQ(lines[0]["answer"], "1.1E4932");
+    EXPECT_EQ(lines[0]["ok"], true);
+    EXPECT_TRUE(lines[0]["raised"].is_null());
+    EXPECT_EQ(lines[0]["messages"],
+              nlohmann::json::parse(R"([{"to":"status","panel":3,"text":"Variable convert error "}])"));
+    EXPECT_TRUE(lines[1]["answer"].is_null());
+    EXPECT_EQ(lines[1]["ok"], false);
+    EXPECT_EQ(lines[1]["raised"]["kind"], "EZeroDivide");
+    EXPECT_EQ(lines[1]["raised"]["message"], "Floating point division by zero");
+    EXPECT_TRUE(e.err.empty());
+    // Keys come in the documented order.
+    EXPECT_EQ(e.out.rfind("{\"input\":\"abc+1\",\"answer\":", 0), 0u);
+}
+
+TEST(OrvaneEval, UsageErrors) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"}, {"--now"}, {"--now", "2026-13-01T00:00:00"}, {"--instance", "9"},
+        {"--instance", "0"}, {"--instance"},
+    };
+    for (const auto& args : bad) {
+        Eval e(args);
+        EXPECT_EQ(e.Finish(), 2) << args[0];
+        EXPECT_TRUE(e.out.empty()) << args[0];
+        EXPECT_EQ(std::count(e.err.begin(), e.err.end(), '\n'), 1) << e.err;
+    }
+    Eval help({"--help"});
+    EXPECT_EQ(help.Finish(), 0);
+    EXPECT_NE(help.out.find("Usage: orvane-eval"), std::string::npos);
+}
+
+TEST(OrvaneEval, FixedClock) {
+    Eval e({"--no-shared", "--now", "2026-12-09T12:34:56.789", "NOW()", "DATETIME(2026/12/09 12:00:00)"});
+    EXPECT_EQ(e.Finish(), 0);
+    EXPECT_EQ(e.out, "1796819696\n1796817600\n");
+}
+
+// Each answer comes out before the tool waits for the next line, so a
+// program can talk to it line by line through a pipe.
+TEST(OrvaneEval, AnswersInsideAPipe) {
+    Eval e({"--no-shared"});
+    e.Write("6*7\r\n");
+    EXPECT_EQ(e.ReadLine(), "42");
+    e.Write("a=2\n");
+    EXPECT_EQ(e.ReadLine(), "2");
+    e.Write("['&VAR:A']*10\n");
+    EXPECT_EQ(e.ReadLine(), "20");
+    EXPECT_EQ(e.Finish(), 0);
+}
+
+// One process publishes a text in the shared block and keeps running; a
+// second process reads it; instance numbers address the private texts.
+TEST(OrvaneEval, TwoProcessesShareTexts) {
+    Eval writer({"--instance", "3"});
+    writer.Write("KOR_G_S_MEM5:STR=shared hello\n");
+    EXPECT_EQ(writer.ReadLine(), "shared hello");
+    writer.Write("KOR_P_S_MEM:STR=mine\n");
+    EXPECT_EQ(writer.ReadLine(), "mine");
+
+    Eval reader({"--instance", "4", "['&STR_VAR:KOR_G_S_MEM5']", "['&STR_VAR:KOR_P_S_MEM3']",
+                 "['&KOR_NUMBER']", "KOR_P_S_MEM3:STR=not yours"});
+    reader.Finish();
+    EXPECT_EQ(reader.out.substr(0, reader.out.find('\n')), "shared hello");
+    EXPECT_NE(reader.out.find("\nmine\n4\n"), std::string::npos) << reader.out;
+    EXPECT_EQ(writer.Finish(), 0);
+
+    // Without the block the reserved names report the missing memory.
+    Eval alone({"--no-shared", "--json", "['&STR_VAR:KOR_G_S_MEM5']"});
+    alone.Finish();
+    EXPECT_NE(alone.out.find("No such global memory in system!"), std::string::npos) << alone.out;
+}
+
+}  // namespace
+}  // namespace orvane::test
