@@ -24,9 +24,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== Fuzz targets, smoke run (build-fuzz/)"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_SANITIZE=ON \
   -DORVANE_FUZZ=ON -DORVANE_QT=OFF -DORVANE_BENCH=OFF
-cmake --build build-fuzz -j"$JOBS" --target expression_fuzz
+cmake --build build-fuzz -j"$JOBS" --target expression_fuzz template_fuzz
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
-for target in expression; do
+for target in expression template; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$target/." "$work/"
   "build-fuzz/bin/${target}_fuzz" -max_total_time="$FUZZ_SECONDS" -timeout=1 -rss_limit_mb=2048 \
