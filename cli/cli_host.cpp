@@ -14,6 +14,7 @@ const char* CliHost::IconName(MsgIcon icon) {
 }
 
 std::string CliHost::PlainLine(const CliMessage& m) {
+    if (m.log) return "log: " + m.text;
     if (!m.box) return "status[" + std::to_string(m.panel) + "]: " + m.text;
     if (m.icon == MsgIcon::None) return "box: " + m.text;
     return std::string("box(") + IconName(m.icon) + "): " + m.text;
@@ -46,6 +47,13 @@ void CliHost::StatusLine2Show(int panel, const std::string& text) {
     CliMessage m;
     m.panel = panel;
     m.text = text;
+    Emit(std::move(m));
+}
+
+void CliHost::Log(const std::string& line) {
+    CliMessage m;
+    m.log = true;
+    m.text = line;
     Emit(std::move(m));
 }
 

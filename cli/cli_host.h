@@ -11,6 +11,7 @@ namespace orvane {
 
 struct CliMessage {
     bool box = false;            // message box (else status-line write)
+    bool log = false;            // a log line (the window's page-source view)
     MsgIcon icon = MsgIcon::None;
     int panel = 0;
     std::string text;
@@ -27,6 +28,9 @@ public:
 
     // A fixed "now" for every clock reading (reproducible runs).
     void SetFixedNow(const LocalDateTime& t) { m_now = t; }
+
+    // A diagnostic line the window would append to a log view.
+    void Log(const std::string& line);
 
     // Plain mode: writes "raised(<kind>): <message>" to standard error.
     void WriteRaised(const std::string& kind, const std::string& message);

@@ -1,13 +1,18 @@
 #include "cli/eval_options.h"
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace orvane {
 
 std::string EvalUsage() {
     return "Usage: orvane-eval [options] [INPUT ...]\n"
-           "Evaluates each INPUT (or each line of standard input) as a statement.\n"
+           "Evaluates each INPUT (or each line of standard input) as a statement or template.\n"
+           "  -t, --template         each input is a smart-format template, not a statement\n"
            "  --json                 one JSON object per input on standard output\n"
+           "  --ini FILE             load the field table from section \"Table\" of FILE\n"
+           "  --field NAME=VALUE     set field NAME (NAME=@FILE: the value from FILE); repeatable\n"
            "  --instance N           act as instance number N (1 to 8, default 1)\n"
            "  --no-shared            do not open the shared block\n"
            "  --now YYYY-MM-DDTHH:MM:SS[.mmm]\n"
@@ -76,11 +81,52 @@ std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) 
             if (v.size() != 1 || v[0] < '1' || v[0] > '8')
                 return "option --instance: '" + v + "' is not a number 1 to 8";
             o.instance = v[0] - '0';
-        } else if (a == "-t" || a == "--template" || a == "--ini" || a == "--field") {
-            return "option " + a + " is not available in this build yet";
+        } else if (a == "-t" || a == "--template") {
+            o.templ = true;
+        } else if (a == "--ini" || a.rfind("--ini=", 0) == 0) {
+            if (a == "--ini") {
+                if (i + 1 >= argc) return "option --ini needs a file name";
+                o.ini = argv[++i];
+            } else {
+                o.ini = a.substr(6);
+            }
+            if (o.ini.empty()) return "option --ini needs a file name";
+        } else if (a == "--field" || a.rfind("--field=", 0) == 0) {
+            std::string v;
+            if (a == "--field") {
+                if (i + 1 >= argc) return "option --field needs NAME=VALUE";
+                v = argv[++i];
+            } else {
+                v = a.substr(8);
+            }
+            const size_t eq = v.find('=');
+            if (eq == std::string::npos) return "option --field: '" + v + "' is not NAME=VALUE";
+            o.fields.emplace_back(v.substr(0, eq), v.substr(eq + 1));
         } else {
             return "unknown option " + a;
         }
+    }
+    return {};
+}
+
+}  // namespace orvane
+
+namespace orvane {
+
+std::string ResolveFieldFiles(EvalOptions& o) {
+    for (auto& [name, value] : o.fields) {
+        if (value.empty() || value[0] != '@') continue;
+        const std::string path = value.substr(1);
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return "option --field " + name + ": cannot read '" + path + "'";
+        std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return "option --field " + name + ": cannot read '" + path + "'";
+        // One trailing line break belongs to the file, not to the capture.
+        if (!data.empty() && data.back() == '\n') {
+            data.pop_back();
+            if (!data.empty() && data.back() == '\r') data.pop_back();
+        }
+        value = std::move(data);
     }
     return {};
 }

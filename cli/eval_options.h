@@ -24,6 +24,10 @@ struct EvalOptions {
 // Parses argv; returns an empty text on success, else the one-line usage error.
 std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& options);
 
+// Replaces each --field value "@FILE" by the file's content (one trailing line
+// break dropped); returns the usage error for a file that cannot be read.
+std::string ResolveFieldFiles(EvalOptions& options);
+
 // Reads "YYYY-MM-DDTHH:MM:SS[.mmm]"; false when malformed or not a real date.
 bool ParseNowOption(const std::string& text, LocalDateTime& t);
 

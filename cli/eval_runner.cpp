@@ -8,7 +8,10 @@
 #include "cli/cli_host.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
+#include "smartformat/field_table.h"
+#include "smartformat/smart_format.h"
 #include "smartformat/smart_session.h"
+#include "smartformat/system_values_linux.h"
 #include "variables/share_memory_open.h"
 
 namespace orvane {
@@ -22,13 +25,18 @@ struct Outcome {
     std::string kind, message;
 };
 
-Outcome EvaluateOne(Session& session, const std::string& input) {
+Outcome EvaluateOne(SmartSession& session, const std::string& input, bool templ) {
     Outcome r;
     // The answer stays as it was when an assignment's name cannot be resolved,
     // as the window's answer box does.
     r.answer = session.Tmp_answer_1;
     try {
-        r.ok = Expression_execute(session, input, r.answer);
+        if (templ) {
+            r.ok = true;
+            r.answer = String_Proc(session, input, true, r.ok);
+        } else {
+            r.ok = Expression_execute(session, input, r.answer);
+        }
     } catch (const EOrvane& e) {
         r.raised = true;
         r.kind = e.kind();
@@ -59,7 +67,9 @@ std::string JsonLine(const std::string& input, const Outcome& r,
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const CliMessage& m : messages) {
         nlohmann::ordered_json e;
-        if (m.box) {
+        if (m.log) {
+            e["to"] = "log";
+        } else if (m.box) {
             e["to"] = "box";
             e["icon"] = CliHost::IconName(m.icon);
         } else {
@@ -88,9 +98,17 @@ int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
     }
     SmartSession session(host, block, static_cast<uint8_t>(o.instance));
     session.SystemReset();
+    LinuxSystemValues system(host, [&host](const std::string& line) { host.Log(line); });
+    session.SetSystemValues(&system);
+    FieldTable table;
+    if (!o.ini.empty()) table.LoadFile(o.ini);
+    else table.FillDefaults();
+    for (const auto& [name, value] : o.fields) table.SetField(name, value);
+    FieldTableLookup lookup(table);
+    session.SetFieldTable(&lookup);
     int status = 0;
     auto run = [&](const std::string& input) {
-        const Outcome r = EvaluateOne(session, input);
+        const Outcome r = EvaluateOne(session, input, o.templ);
         if (r.raised) status = 1;
         // The last answer is the field list that "&F:" picks apart.
         if (!r.raised) session.Tmp_answer_all = r.answer;
@@ -98,7 +116,10 @@ int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
             out.Write(JsonLine(input, r, host.TakeMessages()));
         } else {
             if (r.raised) host.WriteRaised(r.kind, r.message);
-            out.Write((r.raised ? std::string() : r.answer) + "\n");
+            std::string text = r.raised ? std::string() : r.answer;
+            // A template's CR LF line breaks print as line breaks.
+            for (size_t p = 0; (p = text.find("\r\n", p)) != std::string::npos;) text.erase(p, 1);
+            out.Write(text + "\n");
         }
         return r;
     };

@@ -12,7 +12,8 @@
 
 int main(int argc, char** argv) {
     orvane::EvalOptions options;
-    const std::string error = orvane::ParseEvalOptions(argc, argv, options);
+    std::string error = orvane::ParseEvalOptions(argc, argv, options);
+    if (error.empty() && !options.help) error = orvane::ResolveFieldFiles(options);
     if (!error.empty()) {
         std::fprintf(stderr, "orvane-eval: %s (see --help)\n", error.c_str());
         return 2;

@@ -187,6 +187,14 @@ bool IniDocument::Find(std::string_view section, std::string_view key, std::stri
     return true;
 }
 
+void IniDocument::ReplaceValue(Line& l, std::string_view value) {
+    // Keep the key's spelling and the blanks after the '='.
+    size_t keep = l.valuePos;
+    while (keep < l.text.size() && (l.text[keep] == ' ' || l.text[keep] == '\t')) ++keep;
+    l.text.resize(keep);
+    l.text.append(value);
+}
+
 std::string_view IniDocument::ValueOf(const Line& l) {
     std::string_view v = TrimBlanks(std::string_view(l.text).substr(l.valuePos));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
@@ -246,9 +254,7 @@ bool IniDocument::WriteString(std::string_view section, std::string_view key, st
     }
     size_t i = FindKeyLine(first, end, key);
     if (i != SIZE_MAX) {
-        Line& l = m_lines[i];
-        l.text.resize(l.valuePos);
-        l.text.append(stored);
+        ReplaceValue(m_lines[i], stored);
         return true;
     }
     // After the section's last non-blank line, so blank lines that separate
@@ -284,13 +290,9 @@ bool IniDocument::WriteStrings(std::string_view section,
         std::string_view stored = StorableValue(value);
         std::string lower = LowerName(TrimBlanks(key));
         if (auto it = existing.find(lower); it != existing.end()) {
-            Line& l = m_lines[it->second];
-            l.text.resize(l.valuePos);
-            l.text.append(stored);
+            ReplaceValue(m_lines[it->second], stored);
         } else if (auto jt = appendedIndex.find(lower); jt != appendedIndex.end()) {
-            Line& l = appended[jt->second];
-            l.text.resize(l.valuePos);
-            l.text.append(stored);
+            ReplaceValue(appended[jt->second], stored);
         } else {
             appendedIndex.emplace(std::move(lower), appended.size());
             appended.push_back(ParseLine(std::string(TrimBlanks(key)) + "=" + std::string(stored)));

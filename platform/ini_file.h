@@ -9,8 +9,9 @@
 // that is flushed and renamed over the old one, so a crash or a full disk
 // leaves either the old file or the new one, never a mix.
 //
-// Lines that are neither "[section]" headers nor "key=value" pairs (comments,
-// blank lines, stray text) are kept as they are and never read as keys. Keys
+// Lines that are neither "[section]" headers nor "key=value" pairs (comments
+// starting with ';', blank lines, stray text) are kept as they are and never
+// read as keys. Keys
 // before the first header belong to the section with the empty name.
 #include <cstddef>
 #include <cstdint>
@@ -98,6 +99,7 @@ private:
     };
     static Line ParseLine(std::string text);
     static std::string_view ValueOf(const Line& line);
+    static void ReplaceValue(Line& line, std::string_view value);
     // The lines [first, end) of the first section named `section` (without its
     // header); the empty name stands for the lines before the first header.
     bool SectionRange(std::string_view section, std::size_t& first, std::size_t& end) const;

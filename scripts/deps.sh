@@ -5,7 +5,7 @@ ORVANE_PACKAGES=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libssl-dev
-  bc
+  bc hyperfine
 )
 
 orvane_install_deps() {

@@ -59,12 +59,14 @@ const std::string* FieldTable::FindValue(std::string_view name) const {
 
 int FieldTable::SetField(std::string_view name, std::string value) {
     int col = FindColumn(name);
-    if (!col) col = FindColumn("");
     if (!col) {
-        col = ColCount();
-        SetColCount(ColCount() + 2);
+        col = FindColumn("");
+        if (!col) {
+            col = ColCount();
+            SetColCount(ColCount() + 2);
+        }
+        m_cols[size_t(col)][kNameRow] = std::string(name);
     }
-    m_cols[size_t(col)][kNameRow] = std::string(name);
     m_cols[size_t(col)][kValueRow] = std::move(value);
     return col;
 }

@@ -51,9 +51,9 @@ public:
     const std::string* FindValue(std::string_view name) const;
 
     // Stores `value` as the value of field `name`: in the first column with
-    // that name (ASCII case ignored), else in the first column with an empty
-    // name (which gets `name`), else in a new column after growing the table
-    // by 2 columns. Returns the column used.
+    // that name (ASCII case ignored; its name keeps its spelling), else in the
+    // first column with an empty name (which gets `name`), else in a new
+    // column after growing the table by 2 columns. Returns the column used.
     int SetField(std::string_view name, std::string value);
 
     // Puts the four defaults into those of their cells that are empty:

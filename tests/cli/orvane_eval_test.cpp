@@ -189,5 +189,47 @@ TEST(OrvaneEval, TwoProcessesShareTexts) {
     EXPECT_NE(alone.out.find("No such global memory in system!"), std::string::npos) << alone.out;
 }
 
+TEST(OrvaneEval, TemplatesAndFields) {
+    char dir[] = "/tmp/orvane-cli-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string capture = std::string(dir) + "/capture.txt";
+    const std::string ini = std::string(dir) + "/table.ini";
+    {
+        FILE* f = fopen(capture.c_str(), "w");
+        fputs("01 02 03\r\n", f);
+        fclose(f);
+        f = fopen(ini.c_str(), "w");
+        fputs("[Table]\n1-0=Speed\n1-1=00 64\n", f);
+        fclose(f);
+    }
+    Eval e({"--no-shared", "-t", "--field", "Cap=@" + capture, "--field", "field_b=AA",
+            "['Field_A':S([1][2]) + \"|\" + 'Field_B']", "['Cap':LRC([all])]", "['x']\r\nplain",
+            "['Nope']"});
+    EXPECT_EQ(e.Finish(), 0);
+    EXPECT_EQ(e.out, "1B|AA\nFA\n\nplain\n\n");
+    EXPECT_EQ(e.err, "status[3]: Can't find Field Name: x\nstatus[3]: Can't find Field Name: Nope\n");
+
+    // A table file replaces the defaults; statements use fields through brace groups.
+    // The defaults only fill cells the file left empty.
+    Eval t({"--no-shared", "--ini", ini, "{['Speed':V16([1][2][4][5])]}*2", "['Field_B']"});
+    EXPECT_EQ(t.Finish(), 0);
+    EXPECT_EQ(t.out, "200\n11 22 33 44 55 66\n");
+
+    Eval json({"--no-shared", "--json", "-t", "['Field_A'] tail"});
+    json.Finish();
+    const auto j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["answer"], "");
+    EXPECT_EQ(j["ok"], false);
+    EXPECT_EQ(j["messages"][0]["to"], "box");
+    EXPECT_EQ(j["messages"][0]["icon"], "error");
+    EXPECT_EQ(j["messages"][0]["text"], "Format error: not end with \"]\"");
+
+    Eval missing({"--field", "F=@" + std::string(dir) + "/none"});
+    EXPECT_EQ(missing.Finish(), 2);
+    std::remove(capture.c_str());
+    std::remove(ini.c_str());
+    rmdir(dir);
+}
+
 }  // namespace
 }  // namespace orvane::test

@@ -1,0 +1,53 @@
+#pragma once
+// The system values of a Linux machine: clock, memory, program file, version,
+// identity and MD5 through the tools. Screen sizes are 0 here; the window
+// supplies its own.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "smartformat/field_table.h"
+#include "smartformat/smart_session.h"
+
+namespace orvane {
+
+class Md5Hasher;
+
+class LinuxSystemValues : public SystemValues {
+public:
+    // `host` shows the MD5 file messages; `identityFailure` receives the
+    // "kind: message" line of a failed SMBIOS read.
+    LinuxSystemValues(EngineHost& host, std::function<void(const std::string&)> identityFailure);
+    ~LinuxSystemValues() override;
+
+    std::string AppPath() override;
+    uint32_t TickCount() override;
+    uint32_t FreeMemory() override;
+    std::string AppVersionDigits() override;
+    std::string MacAddress() override;
+    std::string LocalIP() override;
+    std::string SystemUUID() override;
+    std::string PCName() override;
+    std::string MD5OfText(std::string_view text) override;
+    std::string MD5OfFile(const std::string& path) override;
+
+private:
+    Md5Hasher& Hasher();
+    EngineHost& m_host;
+    std::function<void(const std::string&)> m_identityFailure;
+    std::unique_ptr<Md5Hasher> m_hasher;  // one per session, made on first use
+};
+
+// The field table as the template engine reads it.
+class FieldTableLookup : public FieldTableAccess {
+public:
+    explicit FieldTableLookup(const orvane::FieldTable& table) : m_table(table) {}
+    const std::string* FindFieldValue(std::string_view upperName) const override {
+        return m_table.FindValue(upperName);
+    }
+
+private:
+    const orvane::FieldTable& m_table;
+};
+
+}  // namespace orvane
