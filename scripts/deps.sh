@@ -6,6 +6,7 @@ ORVANE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libssl-dev
   bc hyperfine
+  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
 )
 
 orvane_install_deps() {
