@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times orvane-eval on hostile statements of up to 100 KB, one process each,
+# Times orvane-eval on hostile statements and templates (t_*) of up to 100 KB, one process each,
 # and reports the slowest. Every one must be answered or rejected within 1 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,14 +40,36 @@ cases = {
   "huge_digits": "9" * 100000,
   "huge_base_digits": "X1016(" + "F" * 99990 + ")",
 }
+templates = {
+  "t_open_brackets": "[" * 100000,
+  "t_close_brackets": "]" * 100000,
+  "t_braces_nested": "{" * 50000 + "}" * 50000,
+  "t_brace_pairs": "{}" * 50000,
+  "t_quotes": "[" + '"' * 99998 + "]",
+  "t_single_quotes": "[" + "'" * 99998 + "]",
+  "t_30000_selectors": "['Field_A':S(" + "[1]" * 30000 + ")]",
+  "t_30000_open_selectors": "['Field_A':S(" + "[1" * 30000 + ")]",
+  "t_huge_index": "['Field_A':S([99999999999])]",
+  "t_negative_index": "['Field_A':S([-2147483648..2147483647])]",
+  "t_bits": "['Field_A':S([1:" + "9" * 90000 + "])]",
+  "t_items": "[" + "'Field_A'+" * 9000 + "'Field_A']",
+  "t_lines": "['Field_A']\r\n" * 7000,
+  "t_chunks": "['Field_A':M1(" + "[1]" * 30000 + ")]",
+  "t_var_refs": "['Field_A':S(" + "['&VAR:N']" * 9000 + ")]",
+  "t_functions_parens": "['Field_A':" + "(" * 90000 + "]",
+}
 for name, text in cases.items():
+    open(os.path.join(d, name), "w").write(text)
+for name, text in templates.items():
     open(os.path.join(d, name), "w").write(text)
 PY
 worst=0
 for f in "$work"/*; do
   start=$(date +%s%N)
   status=0
-  timeout 5 "$EVAL" -- "$(cat "$f")" > /dev/null 2>&1 || status=$?
+  mode=()
+  case "$(basename "$f")" in t_*) mode=(-t) ;; esac
+  timeout 5 "$EVAL" --no-shared "${mode[@]}" -- "$(cat "$f")" > /dev/null 2>&1 || status=$?
   end=$(date +%s%N)
   ms=$(( (end - start) / 1000000 ))
   printf '%-22s %5d ms  exit %d\n' "$(basename "$f")" "$ms" "$status"

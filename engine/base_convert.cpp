@@ -63,14 +63,16 @@ std::string XB1B2(std::string_view command, bool& success) {
         }
         return "No Such command";
     }
-    Trunc(value);  // values of 2^63 and more have no whole-number digits here
+    // Values of 2^63 and more raise here. Below that the value is a whole
+    // number held exactly, so the digits are computed in integer arithmetic:
+    // dividing in floating point could round the quotient up and make a
+    // remainder negative.
+    uint64_t whole = static_cast<uint64_t>(Trunc(value));
+    const uint64_t base = static_cast<uint64_t>(target);
     std::string result;
-    while (value > 0) {
-        const long double quotient = FDiv(value, target);
-        const int64_t whole = Trunc(quotient);
-        const long double remainder = FSub(value, FMul(static_cast<long double>(whole), target));
-        value = static_cast<long double>(whole);
-        const int r = int(remainder);
+    while (whole > 0) {
+        const uint64_t r = whole % base;
+        whole /= base;
         if (r >= 26) break;
         const char digit = r < 10 ? char('0' + r) : char('A' + r - 10);
         result.insert(result.begin(), digit);

@@ -85,9 +85,10 @@ std::string FunctionX(std::string_view name, std::string_view D, std::string_vie
         return "No Such command";
     } else {
         while (value > 0) {
-            const long double whole = std::truncl(FDiv(value, to));
-            const long double rem = FSub(value, FMul(whole, to));
-            value = whole;
+            // fmodl is exact, so the digit always lies in 0..to-1, however
+            // large the value (whose low digits are then approximate anyway).
+            const long double rem = fmodl(value, static_cast<long double>(to));
+            value = std::truncl(FDiv(value, to));
             const int r = int(rem);
             if (r > 36) break;
             const char digit = r < 10 ? char('0' + r) : r < 16 ? char('A' + r - 10) : char(71 + r - 16);

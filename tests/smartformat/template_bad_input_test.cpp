@@ -58,6 +58,8 @@ TEST(TemplateBadInput, HugeAndRepetitiveTemplatesFinish) {
         "['F':M1(" + Repeat("[1]", 5000) + ")]", "['F':X1016([all]):99999999]",
         "['F':V10(" + Repeat("9", 90000) + ")]", "['F':C16(" + Repeat("41", 40000) + ")]",
         std::string(100000, '\0'), "[\"" + std::string(1000, '\0') + "\"]",
+        // Huge values written in large and odd bases.
+        "['F':X3677(" + Repeat("Z", 40) + ")]", "['F':X3625(" + Repeat("Z", 3000) + ")]",
     };
     for (const std::string& in : inputs) e.Run(in);
 }
