@@ -41,6 +41,28 @@ bool ParseNowOption(const std::string& s, LocalDateTime& t) {
     return IsValidDate(t.year, t.month, t.day) && t.hour < 24 && t.minute < 60 && t.second < 60;
 }
 
+namespace {
+
+// For "--name VALUE" and "--name=VALUE": true when `arg` is that option, with
+// its value in `value` (empty when it is missing).
+bool OptionValue(const std::string& arg, const char* name, int argc, const char* const* argv,
+                 int& i, std::string& value, bool& missing) {
+    const std::string n = name;
+    if (arg == n) {
+        missing = i + 1 >= argc;
+        value = missing ? std::string() : std::string(argv[++i]);
+        return true;
+    }
+    if (arg.rfind(n + "=", 0) == 0) {
+        value = arg.substr(n.size() + 1);
+        missing = false;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -50,55 +72,34 @@ std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) 
             o.inputs.push_back(a);
             continue;
         }
+        std::string v;
+        bool missing = false;
         if (a == "--") {
             optionsEnded = true;
         } else if (a == "-h" || a == "--help") {
             o.help = true;
         } else if (a == "--json") {
             o.json = true;
-        } else if (a == "--now" || a.rfind("--now=", 0) == 0) {
-            std::string v;
-            if (a == "--now") {
-                if (i + 1 >= argc) return "option --now needs a value YYYY-MM-DDTHH:MM:SS[.mmm]";
-                v = argv[++i];
-            } else {
-                v = a.substr(6);
-            }
+        } else if (a == "-t" || a == "--template") {
+            o.templ = true;
+        } else if (a == "--no-shared") {
+            o.noShared = true;
+        } else if (OptionValue(a, "--now", argc, argv, i, v, missing)) {
             LocalDateTime t;
+            if (missing) return "option --now needs a value YYYY-MM-DDTHH:MM:SS[.mmm]";
             if (!ParseNowOption(v, t))
                 return "option --now: '" + v + "' is not YYYY-MM-DDTHH:MM:SS[.mmm]";
             o.now = t;
-        } else if (a == "--no-shared") {
-            o.noShared = true;
-        } else if (a == "--instance" || a.rfind("--instance=", 0) == 0) {
-            std::string v;
-            if (a == "--instance") {
-                if (i + 1 >= argc) return "option --instance needs a number 1 to 8";
-                v = argv[++i];
-            } else {
-                v = a.substr(11);
-            }
+        } else if (OptionValue(a, "--instance", argc, argv, i, v, missing)) {
+            if (missing) return "option --instance needs a number 1 to 8";
             if (v.size() != 1 || v[0] < '1' || v[0] > '8')
                 return "option --instance: '" + v + "' is not a number 1 to 8";
             o.instance = v[0] - '0';
-        } else if (a == "-t" || a == "--template") {
-            o.templ = true;
-        } else if (a == "--ini" || a.rfind("--ini=", 0) == 0) {
-            if (a == "--ini") {
-                if (i + 1 >= argc) return "option --ini needs a file name";
-                o.ini = argv[++i];
-            } else {
-                o.ini = a.substr(6);
-            }
-            if (o.ini.empty()) return "option --ini needs a file name";
-        } else if (a == "--field" || a.rfind("--field=", 0) == 0) {
-            std::string v;
-            if (a == "--field") {
-                if (i + 1 >= argc) return "option --field needs NAME=VALUE";
-                v = argv[++i];
-            } else {
-                v = a.substr(8);
-            }
+        } else if (OptionValue(a, "--ini", argc, argv, i, v, missing)) {
+            if (missing || v.empty()) return "option --ini needs a file name";
+            o.ini = v;
+        } else if (OptionValue(a, "--field", argc, argv, i, v, missing)) {
+            if (missing) return "option --field needs NAME=VALUE";
             const size_t eq = v.find('=');
             if (eq == std::string::npos) return "option --field: '" + v + "' is not NAME=VALUE";
             o.fields.emplace_back(v.substr(0, eq), v.substr(eq + 1));

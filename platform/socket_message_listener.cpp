@@ -16,30 +16,12 @@
 namespace orvane::platform {
 namespace {
 
+using wire::Fd;
+using wire::FillAddress;
+
 // A sender that connects but never writes must not hold up the window.
 constexpr int kRequestTimeoutSeconds = 2;
 
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd() {
-        if (m_fd >= 0) close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-bool FillAddress(const std::string& path, sockaddr_un& addr) {
-    std::memset(&addr, 0, sizeof addr);
-    addr.sun_family = AF_UNIX;
-    if (path.size() >= sizeof addr.sun_path) return false;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
 
 // True when a process accepts connections on `path` now.
 bool SomebodyListens(const sockaddr_un& addr) {

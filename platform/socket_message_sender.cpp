@@ -14,19 +14,7 @@
 namespace orvane::platform {
 namespace {
 
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd() {
-        if (m_fd >= 0) close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
+using wire::Fd;
 
 // Connects a blocking stream socket; a connect interrupted by a signal goes
 // on in the background, so wait for its outcome.
@@ -54,10 +42,7 @@ bool SocketMessageSender::Send(WindowHandle handle, const WindowMessage& message
     }
     const std::string path = SocketMessageListener::SocketPath(m_dir, handle);
     sockaddr_un addr;
-    std::memset(&addr, 0, sizeof addr);
-    addr.sun_family = AF_UNIX;
-    if (path.size() >= sizeof addr.sun_path) return false;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    if (!wire::FillAddress(path, addr)) return false;
 
     Fd sock(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (sock.get() < 0) return false;

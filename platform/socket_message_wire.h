@@ -1,17 +1,36 @@
 #pragma once
 // The bytes exchanged by SocketMessageSender and SocketMessageListener.
 #include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "platform/window_messages.h"
 
 namespace orvane::platform::wire {
 
 inline constexpr std::size_t kRequestSize = 24;
+
+// Owns a socket descriptor and closes it.
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0) close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 inline constexpr unsigned char kHandled = 1;
 
 inline void PutLE(unsigned char* p, uint64_t v, int bytes) {
@@ -35,6 +54,15 @@ inline WindowMessage Decode(const unsigned char (&in)[kRequestSize]) {
     m.wparam = static_cast<int64_t>(GetLE(in + 8, 8));
     m.lparam = static_cast<int64_t>(GetLE(in + 16, 8));
     return m;
+}
+
+// The address of the socket file `path`; false when the path is too long.
+inline bool FillAddress(const std::string& path, sockaddr_un& addr) {
+    std::memset(&addr, 0, sizeof addr);
+    addr.sun_family = AF_UNIX;
+    if (path.size() >= sizeof addr.sun_path) return false;
+    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    return true;
 }
 
 // Sends all bytes; false on any error. Never raises SIGPIPE.
