@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source scripts/deps.sh
 orvane_install_deps
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVANE_QT=ON
 cmake --build build -j"$(nproc)"
 
 if [ -x build/bin/orvane ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

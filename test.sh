@@ -10,7 +10,7 @@ orvane_install_deps
 JOBS=$(nproc)
 
 echo "== Release build (build/)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVANE_QT=ON
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
