@@ -1,0 +1,48 @@
+#include "ui/dialogs.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+namespace orvane::ui {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Error: return QMessageBox::Critical;
+        case MsgIcon::Warning: return QMessageBox::Warning;
+        case MsgIcon::Information: return QMessageBox::Information;
+        case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+void Dialogs::Message(QWidget* parent, MsgIcon icon, const QString& title, const QString& text) {
+    ShowBox(parent, BoxIcon(icon), title, text);
+}
+
+void Dialogs::Error(QWidget* parent, const QString& title, const QString& text) {
+    ShowBox(parent, QMessageBox::Critical, title, text);
+}
+
+bool Dialogs::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString MessageCaption(MsgIcon icon, const QString& applicationTitle) {
+    switch (icon) {
+        case MsgIcon::Error: return QStringLiteral("Error");
+        case MsgIcon::Warning: return QStringLiteral("Warning");
+        case MsgIcon::Information: return QStringLiteral("Information");
+        case MsgIcon::None: break;
+    }
+    return applicationTitle;
+}
+
+}  // namespace orvane::ui

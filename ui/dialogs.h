@@ -1,0 +1,30 @@
+#pragma once
+// The window's modal boxes and its hand-offs to the desktop (help pages, web
+// addresses) behind one small interface, so that tests can record them
+// instead of waiting for a user.
+#include <QString>
+#include <QUrl>
+
+#include "engine/session.h"
+
+class QWidget;
+
+namespace orvane::ui {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box with one OK button. `title` is the box's caption.
+    virtual void Message(QWidget* parent, MsgIcon icon, const QString& title, const QString& text);
+    // The application's error dialog: a critical box with one OK button.
+    virtual void Error(QWidget* parent, const QString& title, const QString& text);
+    // Opens a file or web address with the desktop's default handler; false
+    // when the desktop could not.
+    virtual bool OpenUrl(const QUrl& url);
+};
+
+// The captions of the boxes the program shows for each icon kind; the plain
+// box carries the application's title.
+QString MessageCaption(MsgIcon icon, const QString& applicationTitle);
+
+}  // namespace orvane::ui
