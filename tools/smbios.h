@@ -1,7 +1,7 @@
 #pragma once
-// The firmware's SMBIOS structure table (DMTF SMBIOS Reference Specification)
-// and what the program reads from it: the System Information structure
-// (type 1) with its strings and the system UUID.
+// The firmware's SMBIOS structure table, and what the program reads from it:
+// the System Information structure (type 1) with its strings and the system
+// UUID.
 //
 // On Linux the table bytes come from /sys/firmware/dmi/tables/DMI and the
 // versions from the entry point in /sys/firmware/dmi/tables/smbios_entry_point
