@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/number_text.h"
 
 namespace orvane {
-
-namespace {
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-}  // namespace
 
 ScanText::ScanText(std::string text) : m_buf(std::move(text)) {
     m_off = 0;
@@ -28,7 +23,6 @@ void ScanText::Trim() {
 void ScanText::Drop(size_t n) { m_off += std::min(n, size()); }
 
 void ScanText::InvalidateCaches() {
-    for (Cache& c : m_cache) c.valid = false;
     m_lastParen.valid = m_lastBracket.valid = false;
 }
 
@@ -60,71 +54,6 @@ void ScanText::ReplacePrefix(size_t n, std::string_view r) {
     m_pristine = shift + pristineTail;
     m_origEnd = std::max(m_pristine, shift + origTail);
     InvalidateCaches();
-}
-
-size_t ScanText::SearchRange(std::string_view pat, bool ci, size_t from, size_t to) const {
-    // Occurrences starting in [from, to) that fit before m_end.
-    const size_t m = pat.size();
-    if (m == 0 || from >= m_end || m_end - from < m) return kNone;
-    const size_t lastStart = std::min(to, m_end - m + 1);
-    if (from >= lastStart) return kNone;
-    // Anchor on the first character that is not a letter (every pattern has one).
-    size_t k = 0;
-    while (k < m && IsLetter(pat[k])) ++k;
-    if (k == m) k = 0;
-    const char anchor = pat[k];
-    const char* base = m_buf.data();
-    size_t i = from + k;
-    while (i < lastStart + k) {
-        const void* hit = std::memchr(base + i, anchor, lastStart + k - i);
-        if (!hit) return kNone;
-        const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - base) - k;
-        bool match = true;
-        for (size_t j = 0; j < m; ++j) {
-            const char c = base[at + j];
-            if (ci ? UpChar(c) != pat[j] : c != pat[j]) {
-                match = false;
-                break;
-            }
-        }
-        if (match) return at;
-        i = at + k + 1;
-    }
-    return kNone;
-}
-
-size_t ScanText::Find(int id, std::string_view pat, bool ci, size_t from) {
-    const size_t q = m_off + from;
-    if (q >= m_end) return npos;
-    // 1. The rewritten front (and patterns straddling into the untouched tail).
-    if (q < m_pristine) {
-        const size_t hit = SearchRange(pat, ci, q, m_pristine);
-        if (hit != kNone) return hit - m_off;
-    }
-    // 2. The untouched tail, through the cache.
-    const size_t q2 = std::max(q, m_pristine);
-    if (q2 >= m_end || m_end < m_origEnd) {
-        // The tail was trimmed away: only the front exists.
-        if (q2 >= m_end) return npos;
-        const size_t hit = SearchRange(pat, ci, q2, m_end);
-        return hit == kNone ? npos : hit - m_off;
-    }
-    Cache& c = m_cache[id];
-    size_t result;
-    if (c.valid && c.qs <= q2 && (c.fp == kNone || c.fp >= q2)) {
-        result = c.fp;
-    } else if (c.valid && q2 < c.qs && (c.fp == kNone || c.fp >= c.qs)) {
-        const size_t hit = SearchRange(pat, ci, q2, c.qs);
-        if (hit != kNone) c.fp = hit;
-        c.qs = q2;
-        result = c.fp;
-    } else {
-        result = SearchRange(pat, ci, q2, m_end);
-        c.valid = true;
-        c.qs = q2;
-        c.fp = result;
-    }
-    return result == kNone ? npos : result - m_off;
 }
 
 size_t ScanText::RFindChar(char ch) {

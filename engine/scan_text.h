@@ -2,9 +2,9 @@
 // The evaluator's working text. The scanner only ever changes the text at its
 // front (trimming, cutting an operand and operator off, replacing a function
 // call or group by its value), so the tail of the text is never touched again.
-// Searches remember their last answer in the untouched tail, which keeps a
-// whole statement's scan linear in its length instead of rescanning or
-// copying the rest of the text at every cut.
+// Replacing the front never copies the rest, and the search for the last
+// closing character remembers its answer in the untouched tail, which keeps a
+// whole statement's scan linear in its length.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,9 +14,6 @@ namespace orvane {
 class ScanText {
 public:
     static constexpr size_t npos = std::string_view::npos;
-
-    // Patterns with a search cache, one slot each.
-    enum Pattern : int { kPatOpenParen, kPatOpenBracket, kPatCount };
 
     explicit ScanText(std::string text);
 
@@ -33,25 +30,16 @@ public:
     // Replaces the first n characters by r.
     void ReplacePrefix(size_t n, std::string_view r);
 
-    // 0-based index of the first occurrence of `pat` (the text of pattern `id`)
-    // at or after index `from`; letters compared in upper case when `ci`.
-    size_t Find(int id, std::string_view pat, bool ci, size_t from);
     // 0-based index of the last occurrence of `c` in the text, or npos.
     size_t RFindChar(char c);
 
 private:
-    struct Cache {
-        bool valid = false;
-        size_t qs = 0;  // absolute index the search started at
-        size_t fp = 0;  // absolute index of the first occurrence at or after qs (kNone: none)
-    };
     struct LastCache {
         bool valid = false;
         size_t pos = 0;  // absolute index, or kNone
     };
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
-    size_t SearchRange(std::string_view pat, bool ci, size_t from, size_t to) const;
     void InvalidateCaches();
 
     std::string m_buf;
@@ -59,7 +47,6 @@ private:
     size_t m_end = 0;       // end of the text in m_buf
     size_t m_pristine = 0;  // m_buf[m_pristine, m_origEnd) is still the original text
     size_t m_origEnd = 0;
-    Cache m_cache[kPatCount];
     LastCache m_lastParen, m_lastBracket;
 };
 

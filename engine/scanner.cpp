@@ -105,8 +105,8 @@ std::string CopyText(std::string_view text, size_t from, long long count) {
 }
 
 void GroupOf(ScanText& text, char open, char close, size_t& openPos, size_t& closePos) {
-    const size_t o = text.Find(open == '(' ? ScanText::kPatOpenParen : ScanText::kPatOpenBracket,
-                               std::string_view(&open, 1), false, 0);
+    // Callers know an opener stands within the first few characters.
+    const size_t o = text.view().find(open);
     openPos = o == ScanText::npos ? 0 : o + 1;
     const size_t m = MatchGroup(text.view(), 0, open, close, text.RFindChar(close));
     closePos = m == ScanText::npos ? 0 : m + 1;
