@@ -33,20 +33,20 @@ namespace orvane::ui {
 
 namespace {
 
-QFont CourierNew(int pixels, bool bold) {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
+QFont NamedFont(const QString& family, QFont::StyleHint hint, int pixels, bool bold) {
+    QFont f(family);
+    f.setStyleHint(hint);
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
 }
 
+QFont CourierNew(int pixels, bool bold) {
+    return NamedFont(QStringLiteral("Courier New"), QFont::TypeWriter, pixels, bold);
+}
+
 QFont Arial(int pixels, bool bold) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return NamedFont(QStringLiteral("Arial"), QFont::SansSerif, pixels, bold);
 }
 
 // The box state the calculator model needs with each event.
