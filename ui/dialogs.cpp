@@ -1,6 +1,8 @@
 #include "ui/dialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace orvane::ui {
@@ -34,6 +36,17 @@ void Dialogs::Error(QWidget* parent, const QString& title, const QString& text) 
 }
 
 bool Dialogs::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString Dialogs::OpenFileName(QWidget* parent, const QString& dir, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), dir, filter);
+}
+
+QString Dialogs::SaveFileName(QWidget* parent, const QString& dir, const QString& filter,
+                              const QString& proposedName) {
+    // An existing file is replaced without a second question.
+    return QFileDialog::getSaveFileName(parent, QString(), QDir(dir).filePath(proposedName), filter,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
+}
 
 QString MessageCaption(MsgIcon icon, const QString& applicationTitle) {
     switch (icon) {

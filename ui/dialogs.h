@@ -21,6 +21,11 @@ public:
     // Opens a file or web address with the desktop's default handler; false
     // when the desktop could not.
     virtual bool OpenUrl(const QUrl& url);
+    // File dialogs: the chosen file's path, or an empty text when the user
+    // cancelled. `filter` is in the toolkit's form ("Text File (*.txt)").
+    virtual QString OpenFileName(QWidget* parent, const QString& dir, const QString& filter);
+    virtual QString SaveFileName(QWidget* parent, const QString& dir, const QString& filter,
+                                 const QString& proposedName);
 };
 
 // The captions of the boxes the program shows for each icon kind; the plain

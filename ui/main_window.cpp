@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFont>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -77,37 +79,6 @@ void ApplyFontSize(QWidget* box, int initialPixels, int points) {
 }
 
 }  // namespace
-
-// --- the memo as the calculator sees it ---------------------------------------
-
-int QtMemoAccess::LineCount() const {
-    const QTextDocument* doc = m_memo->document();
-    return doc->isEmpty() ? 0 : doc->blockCount();
-}
-
-std::string QtMemoAccess::Line(int index) const {
-    return Narrow(m_memo->document()->findBlockByNumber(index).text());
-}
-
-void QtMemoAccess::AppendLine(const std::string& line) {
-    QTextCursor cursor(m_memo->document());
-    cursor.movePosition(QTextCursor::End);
-    const bool empty = m_memo->document()->isEmpty();
-    cursor.insertText(empty ? Wide(line) : QStringLiteral("\n") + Wide(line));
-    // The caret follows the new line, which scrolls it into view.
-    m_memo->setTextCursor(cursor);
-    m_memo->ensureCursorVisible();
-}
-
-QStringList QtMemoAccess::Lines() const {
-    QStringList lines;
-    const QTextDocument* doc = m_memo->document();
-    if (doc->isEmpty()) return lines;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) lines.append(b.text());
-    return lines;
-}
-
-void QtMemoAccess::SetLines(const QStringList& lines) { m_memo->setPlainText(lines.join(u'\n')); }
 
 // --- construction --------------------------------------------------------------
 
@@ -201,39 +172,15 @@ QWidget* TForm1::BuildMainPage() {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    // The smart-format strip above the field table.
-    auto* panel3 = new QWidget;
-    panel3->setObjectName(QStringLiteral("Panel3"));
-    auto* strip = new QHBoxLayout(panel3);
-    strip->setContentsMargins(0, 0, 0, 0);
-    auto* varList = new QPushButton(QStringLiteral("Variable List"));
-    varList->setObjectName(QStringLiteral("ButtonVarableList"));
-    auto* strList = new QPushButton(QStringLiteral("Str Variable List"));
-    strList->setObjectName(QStringLiteral("Button1"));
-    auto* korMem = new QPushButton(QStringLiteral("KOR P/G_S_MEM"));
-    korMem->setObjectName(QStringLiteral("Button_KOR_G_S_MEM"));
-    strip->addWidget(varList);
-    strip->addWidget(strList);
-    strip->addWidget(korMem);
-    strip->addStretch(1);
-    layout->addWidget(panel3);
-    connect(varList, &QPushButton::clicked, this, [this] { m_calc.ButtonVarableListClick(); },
-            Qt::QueuedConnection);
-    connect(strList, &QPushButton::clicked, this, [this] { m_calc.Button1Click(); },
-            Qt::QueuedConnection);
-    connect(korMem, &QPushButton::clicked, this, [this] { Button_KOR_G_S_MEMClick(); },
-            Qt::QueuedConnection);
-
-    m_Memo_test = new QPlainTextEdit;
-    m_Memo_test->setObjectName(QStringLiteral("Memo_test"));
-    m_Memo_test->setFont(CourierNew(11, false));
-    m_Memo_test->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_Memo_test->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_Memo_test->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_Memo_test->installEventFilter(this);
-    m_Memo_test->viewport()->installEventFilter(this);
-    m_memoAccess.SetWidget(m_Memo_test);
-    m_memoAccess.SetLines(InitialMemoLines());
+    // From the top: the smart-format strip, the field table's tool bar with
+    // the memo search, the field table, the memo and the calculator panel.
+    layout->addWidget(BuildSmartFormatStrip());
+    auto* toolBar = new QToolBar;
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar->setIconSize(QSize(16, 16));
+    AddSearchTools(toolBar);
+    layout->addWidget(toolBar);
+    BuildMemo();
     layout->addWidget(m_Memo_test, 1);
 
     m_Panel4 = BuildCalculatorPanel();
@@ -342,8 +289,9 @@ void TForm1::BuildMenus() {
     command(file, QStringLiteral("Load Table Contents"), [this] { Action_load_table_contentsExecute(); });
     command(file, QStringLiteral("Save Table Contents"), [this] { Action_save_table_contentsExecute(); });
     file->addSeparator();
-    command(file, QStringLiteral("Load File to Memo"), inert, "LoadFiletoMemo1");
-    command(file, QStringLiteral("Save Memo"), inert, "SaveMemo1");
+    command(file, QStringLiteral("Load File to Memo"), [this] { LoadformFile1Click(); },
+            "LoadFiletoMemo1");
+    command(file, QStringLiteral("Save Memo"), [this] { Savetofile1Click(); }, "SaveMemo1");
     file->addSeparator();
     QAction* exit = command(file, QStringLiteral("E&xit"), [this] { close(); }, "FileExitItem");
     exit->setStatusTip(QStringLiteral("Exit this application"));
@@ -551,9 +499,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         });
         return false;
     }
-    if (watched == m_Memo_test || watched == m_Memo_test->viewport()) {
-        if ((type == QEvent::KeyRelease && watched == m_Memo_test) || type == QEvent::Enter)
-            m_calc.set_lastfocus(2);
+    if (watched == m_Memo_test || watched == m_Memo_test->viewport()) return MemoEvent(watched, event);
+    if (m_ComboBoxEx_Smart_format && watched == m_ComboBoxEx_Smart_format->lineEdit()) {
+        SmartFormatBoxEvent(event);
         return false;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -21,10 +21,12 @@
 #include "smartformat/smart_session.h"
 #include "smartformat/system_values_linux.h"
 #include "ui/model/calculator_model.h"
+#include "ui/model/script_memo.h"
 #include "ui/qt_system_values.h"
 #include "ui/style_manager.h"
 
 class QAction;
+class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -33,6 +35,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class QToolBar;
 class QWindow;
 
 namespace orvane::ui {
@@ -62,17 +65,34 @@ struct WindowOptions {
     int browserVisitMs = 3000;
 };
 
-// The script memo widget as the calculator panel reads and extends it.
-class QtMemoAccess : public MemoAccess {
+// The script memo widget as the calculator panel and the memo's commands read
+// and change it. Its lines (what the calculator's tape and the memo file hold)
+// are the box's lines without the empty line that follows a final line break:
+// the box keeps its text ending with a line break, so the caret can rest below
+// the last statement and the next one is appended there.
+class QtMemoAccess : public MemoAccess, public MemoBox {
 public:
     void SetWidget(QPlainTextEdit* memo) { m_memo = memo; }
+    // --- MemoAccess ---
     int LineCount() const override;
     std::string Line(int index) const override;
+    // Fills the empty last line of the box, or adds a line after the last.
     void AppendLine(const std::string& line) override;
 
-    // All lines, and replacing them all.
+    // --- MemoBox ---
+    bool Empty() const override;
+    int VisibleLineCount() const override;
+    std::string VisibleLine(int index) const override;
+    MemoSelection Selection() const override;
+    void InsertLineAfter(int index, const std::string& text) override;
+    void Select(int line, int column, int length) override;
+    void FocusBox() override;
+
+    // All lines, and replacing them all (the box then ends with a line break).
     QStringList Lines() const;
     void SetLines(const QStringList& lines);
+    // Replaces the box's text as it stands.
+    void SetText(const QString& text);
 
 private:
     QPlainTextEdit* m_memo = nullptr;
@@ -116,6 +136,17 @@ public:
     // --- field table and memo files ---
     void Action_load_table_contentsExecute();
     void Action_save_table_contentsExecute();
+    // Menu "Load File to Memo" / "Save Memo" and the memo's context menu:
+    // only while the memo has the keyboard focus.
+    void LoadformFile1Click();
+    void Savetofile1Click();
+
+    // --- script memo, search and smart-format box ---
+    void ComboBox_searchChange(const QString& text);
+    void Action_searchExecute();
+    void Action_search_upExecute();
+    void Button_SmartformatClick();
+    void ComboBoxEx_Smart_formatEndEdit();
 
     // --- calculator panel ---
     void Button_ExpressionClick();
@@ -124,6 +155,7 @@ public:
     // --- what the window holds (for tests and the other pages) ---
     SmartSession& session() { return m_session; }
     CalculatorModel& calculator() { return m_calc; }
+    ScriptMemoModel& scriptMemo() { return m_memoModel; }
     FieldTable& fieldTable() { return m_table; }
     QtMemoAccess& memo() { return m_memoAccess; }
     const QString& Ini_name() const { return m_Ini_name; }
@@ -145,6 +177,16 @@ private:
     void BuildPages();
     QWidget* BuildMainPage();
     QWidget* BuildCalculatorPanel();
+    QWidget* BuildSmartFormatStrip();
+    // The memo search (box and the two search buttons) at the end of the
+    // field table's tool bar.
+    void AddSearchTools(QToolBar* bar);
+    void BuildMemo();
+    // Memo events from the event filter; true when the event is consumed.
+    bool MemoEvent(QObject* watched, QEvent* event);
+    void SmartFormatBoxEvent(QEvent* event);
+    // Processes a template text and appends the result's lines to the memo.
+    void ProcessSmartFormat(const QString& text);
     void BuildStatusLine();
     void BuildMenus();
     void BuildStyleMenu();
@@ -177,6 +219,7 @@ private:
     FieldTableLookup m_tableLookup{m_table};
     QtMemoAccess m_memoAccess;
     CalculatorModel m_calc;
+    ScriptMemoModel m_memoModel{m_session, m_calc, m_memoAccess};
     StyleManager m_styles;
 
     // Program-wide state of the window module.
@@ -202,6 +245,10 @@ private:
     QWidget* m_Main = nullptr;
     QWidget* m_Panel4 = nullptr;
     QPlainTextEdit* m_Memo_test = nullptr;
+    QComboBox* m_ComboBoxEx_Smart_format = nullptr;
+    QComboBox* m_ComboBox_search = nullptr;
+    QAction* m_Action_search = nullptr;
+    QAction* m_Action_search_up = nullptr;
     QPlainTextEdit* m_Memo1 = nullptr;
     QPlainTextEdit* m_Memo2 = nullptr;
     QLineEdit* m_ComboBoxExpression = nullptr;
