@@ -6,13 +6,14 @@
 
 QObject* MakeWindowFilesTest();
 QObject* MakeMainWindowTest();
+QObject* MakeMemoWidgetTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     orvane::ui::OrvaneApplication app(argc, argv);
     orvane::SetFormatSettings(orvane::FormatSettings::CLocale());
     int failed = 0;
-    for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest()}) {
+    for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest()}) {
         failed += QTest::qExec(test, argc, argv);
         delete test;
     }

@@ -35,9 +35,24 @@ public:
         urls.append(url);
         return true;
     }
+    QString OpenFileName(QWidget*, const QString& dir, const QString& filter) override {
+        fileDialogs.append({dir, filter, QString()});
+        return chosenFile;
+    }
+    QString SaveFileName(QWidget*, const QString& dir, const QString& filter,
+                         const QString& proposedName) override {
+        fileDialogs.append({dir, filter, proposedName});
+        return chosenFile;
+    }
+    struct FileDialog {
+        QString dir, filter, proposedName;
+    };
     QVector<RecordedBox> boxes;
     QVector<RecordedBox> errors;
     QVector<QUrl> urls;
+    QVector<FileDialog> fileDialogs;
+    // What the file dialogs answer (empty: cancelled).
+    QString chosenFile;
 };
 
 // Installs a fresh recorder for its lifetime.
