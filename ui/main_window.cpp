@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/crc_page.h"
 #include "ui/memo_file.h"
 #include "ui/orvane_application.h"
 #include "ui/wide_text.h"
@@ -157,12 +158,13 @@ void TForm1::BuildPages() {
     toolsLayout->addWidget(m_Memo2, 1);
     m_PageControl1->addTab(tools, QStringLiteral("AES_HASH"));
 
-    auto* crc = new QWidget;
-    crc->setObjectName(QStringLiteral("CRC"));
-    m_PageControl1->addTab(crc, QStringLiteral("CRC"));
+    m_crcPage = new CrcPage;
+    m_crcPage->SetExpressionSink([this](const std::string& e) { m_calc.SetExpressionText(e); });
+    m_PageControl1->addTab(m_crcPage, QStringLiteral("CRC"));
 
     connect(m_PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 0) MainEnter();
+        if (m_PageControl1->widget(index) == m_crcPage) TabSheet_CRCEnter();
     });
 }
 
@@ -435,6 +437,12 @@ void TForm1::MainEnter() {
     // last of the main page and the CRC page.
     if (m_Panel4->parentWidget() == m_Main) return;
     if (auto* layout = qobject_cast<QVBoxLayout*>(m_Main->layout())) layout->addWidget(m_Panel4);
+}
+
+void TForm1::TabSheet_CRCEnter() {
+    // Docked at the CRC page's bottom edge, the panel shows the generated
+    // expression and its answer.
+    m_crcPage->TabSheet_CRCEnter(m_Panel4);
 }
 
 void TForm1::PreviewKey(QKeyEvent* event) {

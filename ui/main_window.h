@@ -41,6 +41,7 @@ class QWindow;
 
 namespace orvane::ui {
 
+class CrcPage;
 class WindowMessagePort;
 
 // Where the window finds its files and shared resources. Empty members take
@@ -119,10 +120,12 @@ public:
     // --- calculator panel ---
     void Button_ExpressionClick();
     void MainEnter();
+    void TabSheet_CRCEnter();
 
     // --- what the window holds (for tests and the other pages) ---
     SmartSession& session() { return m_session; }
     CalculatorModel& calculator() { return m_calc; }
+    CrcPage& crcPage() { return *m_crcPage; }
     ScriptMemoModel& scriptMemo() { return m_memoModel; }
     FieldTable& fieldTable() { return m_table; }
     QtMemoAccess& memo() { return m_memoAccess; }
@@ -212,6 +215,7 @@ private:
     QTabWidget* m_PageControl1 = nullptr;
     QWidget* m_Main = nullptr;
     QWidget* m_Panel4 = nullptr;
+    CrcPage* m_crcPage = nullptr;
     QPlainTextEdit* m_Memo_test = nullptr;
     QComboBox* m_ComboBoxEx_Smart_format = nullptr;
     QComboBox* m_ComboBox_search = nullptr;

@@ -69,6 +69,7 @@ QWidget* TForm1::BuildSmartFormatStrip() {
     for (const char* entry : kSmartFormatEntries)
         m_ComboBoxEx_Smart_format->addItem(QString::fromLatin1(entry));
     m_ComboBoxEx_Smart_format->setEditText(QString::fromLatin1(kSmartFormatInitial));
+    m_ComboBoxEx_Smart_format->lineEdit()->setCursorPosition(0);
     m_ComboBoxEx_Smart_format->lineEdit()->installEventFilter(this);
 
     auto* smart = new QPushButton(QStringLiteral("Smart Format"));

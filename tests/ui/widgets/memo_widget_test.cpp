@@ -9,11 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringConverter>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 
 #include "platform/ini_file.h"
 #include "test_support.h"
+#include "ui/crc_page.h"
 #include "ui/memo_file.h"
 
 namespace orvane::ui {
@@ -67,6 +69,7 @@ private slots:
     void loadAndSaveNeedTheMemoFocus();
     void loadReadsUtf16AndReportsUnreadableFiles();
     void smartFormatBoxAppendsResultsAndKeepsItsHistory();
+    void crcPageBorrowsTheCalculatorPanel();
 };
 
 // A fresh window, "6*7" and Enter in the expression box, then closing: the
@@ -288,6 +291,31 @@ void MemoWidgetTest::smartFormatBoxAppendsResultsAndKeepsItsHistory() {
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(smart->count(), 6);
     QCOMPARE(f.session().Tmp_answer_all, std::string("1B 24 43 02 99 05\r\nx"));
+}
+
+// Entering the CRC page docks the calculator panel there; a preset writes its
+// expression into the expression box, which evaluates to the page's result.
+void MemoWidgetTest::crcPageBorrowsTheCalculatorPanel() {
+    World w;
+    DialogsScope scope;
+    TForm1 f(w.options);
+    f.show();
+    auto* tabs = f.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QWidget* panel4 = f.findChild<QWidget*>(QStringLiteral("Panel4"));
+    QWidget* crc = &f.crcPage();
+    tabs->setCurrentWidget(crc);
+    QVERIFY(crc->isAncestorOf(panel4));
+
+    f.crcPage().RadioGroup_CRC_Quick_SettingClick(5);  // CRC16/CCITT-FALSE
+    auto* box = f.findChild<QLineEdit*>(QStringLiteral("ComboBoxExpression"));
+    QCOMPARE(box->text(), QStringLiteral("['&STR_VAR:xxx':CRC_16_FFFF_0000_1021_0_0(BB)]"));
+    f.Button_ExpressionClick();
+    QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("Edit_ans"))->text(), QStringLiteral("F740"));
+
+    tabs->setCurrentIndex(0);
+    QVERIFY(!crc->isAncestorOf(panel4));
+    QVERIFY(tabs->widget(0)->isAncestorOf(panel4));
+    QVERIFY(scope.dialogs.errors.isEmpty());
 }
 
 }  // namespace orvane::ui

@@ -7,13 +7,15 @@
 QObject* MakeWindowFilesTest();
 QObject* MakeMainWindowTest();
 QObject* MakeMemoWidgetTest();
+QObject* MakeCrcPageTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     orvane::ui::OrvaneApplication app(argc, argv);
     orvane::SetFormatSettings(orvane::FormatSettings::CLocale());
     int failed = 0;
-    for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest()}) {
+    for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest(),
+                          MakeCrcPageTest()}) {
         failed += QTest::qExec(test, argc, argv);
         delete test;
     }
