@@ -26,6 +26,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   xdotool key Return
   sleep 1
   import -window root "'"$SHOTS"'/after_enter.png"
+  xdotool key ctrl+shift+Tab   # the CRC page, the last one
+  sleep 1
+  import -window root "'"$SHOTS"'/crc_page.png"
+  xdotool key ctrl+Tab         # back to the main page
+  sleep 0.5
   sleep 0.5
   xdotool key alt+f
   sleep 0.5

@@ -27,6 +27,7 @@
 #include <QWindow>
 
 #include "ui/crc_page.h"
+#include "ui/field_grid.h"
 #include "ui/memo_file.h"
 #include "ui/orvane_application.h"
 #include "ui/wide_text.h"
@@ -123,6 +124,11 @@ TForm1::~TForm1() {
     if (auto* app = OrvaneApplication::instance()) app->setKeyPreview(nullptr, {});
     // The listener goes before the widgets its handler writes into.
     m_messagePort.reset();
+    // The pages show members of this window (the field table, the memo's
+    // access, the calculator): they go first, while those still exist, and
+    // their last focus changes reach no handler.
+    m_tearingDown = true;
+    delete takeCentralWidget();
 }
 
 void TForm1::BuildPages() {
@@ -180,13 +186,21 @@ QWidget* TForm1::BuildMainPage() {
     auto* toolBar = new QToolBar;
     toolBar->setObjectName(QStringLiteral("ToolBar1"));
     toolBar->setIconSize(QSize(16, 16));
+    m_StringGridDebug = new FieldGrid(m_table);
+    const FieldGridActions columns = MakeFieldGridActions(m_StringGridDebug, this);
+    for (QAction* a : {columns.Action_insert_col, columns.Action_del_col,
+                       columns.Action_move_col_to_left, columns.Action_move_col_to_right})
+        toolBar->addAction(a);
+    toolBar->addSeparator();
     AddSearchTools(toolBar);
     layout->addWidget(toolBar);
+    layout->addWidget(m_StringGridDebug);
     BuildMemo();
     layout->addWidget(m_Memo_test, 1);
 
     m_Panel4 = BuildCalculatorPanel();
     layout->addWidget(m_Panel4);
+    ConnectFieldGrid();
     return page;
 }
 
@@ -301,7 +315,8 @@ void TForm1::BuildMenus() {
 
     QMenu* tool = bar->addMenu(QStringLiteral("&Tool"));
     command(tool, QStringLiteral("&Reset"), [this] { SystemReset(); }, "Reset1");
-    command(tool, QStringLiteral("Adj table width"), inert, "Adjtablewidth1");
+    command(tool, QStringLiteral("Adj table width"), [this] { Adjtablewidth1Click(); },
+            "Adjtablewidth1");
     command(tool, QStringLiteral("LoadCurrency"), inert, "LoadCurrency1");
     command(tool, QStringLiteral("Sec_to_day_time"),
             [this] { m_calc.Action_sec_to_day_timeExecute(); }, "Sec_to_day_time1");
@@ -439,6 +454,37 @@ void TForm1::MainEnter() {
     if (auto* layout = qobject_cast<QVBoxLayout*>(m_Main->layout())) layout->addWidget(m_Panel4);
 }
 
+// --- field table ---------------------------------------------------------------------------
+
+void TForm1::ConnectFieldGrid() {
+    // A double-click on the grid replaces the selection the expression box
+    // had when the user left it.
+    KeepBoxSelection(m_ComboBoxExpression);
+    connect(m_StringGridDebug, &FieldGrid::columnClicked, this,
+            [this](int column) { StatusLine2Show(kPanelAsc, std::to_string(column)); });
+    connect(m_StringGridDebug, &FieldGrid::insertRequested, this,
+            [this](const QString& text) { StringGridDebugInsert(text); });
+    connect(m_StringGridDebug, &FieldGrid::gridExited, this, [this] { StringGridDebugExit(); });
+}
+
+void TForm1::StringGridDebugInsert(const QString& text) {
+    if (m_calc.lastfocus() == 1) {
+        InsertFieldTextIntoBox(m_ComboBoxExpression, text);
+        // The calculator keeps the box's text; the caret stays at its end.
+        m_calc.SetExpressionText(Narrow(m_ComboBoxExpression->text()),
+                                 CalculatorModel::Cursor::End);
+    } else if (m_calc.lastfocus() == 2) {
+        InsertFieldTextIntoMemo(m_Memo_test, text);
+    }
+}
+
+void TForm1::StringGridDebugExit() {
+    if (m_tearingDown) return;
+    m_table.WriteFile(Narrow(m_Ini_name));  // an unwritable file is not reported
+}
+
+void TForm1::Adjtablewidth1Click() { m_StringGridDebug->Adjtablewidth1Click(); }
+
 void TForm1::TabSheet_CRCEnter() {
     // Docked at the CRC page's bottom edge, the panel shows the generated
     // expression and its answer.
@@ -469,6 +515,7 @@ bool TForm1::TrackKey(QObject* box, QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (m_tearingDown) return false;
     const QEvent::Type type = event->type();
     const bool conversionBox = watched == m_Edit_Hex || watched == m_Edit_DEC || watched == m_Edit_Binary;
     if (watched == m_ComboBoxExpression || conversionBox) {

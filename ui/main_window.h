@@ -42,6 +42,7 @@ class QWindow;
 namespace orvane::ui {
 
 class CrcPage;
+class FieldGrid;
 class WindowMessagePort;
 
 // Where the window finds its files and shared resources. Empty members take
@@ -105,6 +106,12 @@ public:
     // --- field table and memo files ---
     void Action_load_table_contentsExecute();
     void Action_save_table_contentsExecute();
+    // The grid lost the focus: its cells go to the settings file (without
+    // clearing the section first).
+    void StringGridDebugExit();
+    // A double-click's text goes into the box used last (lastfocus).
+    void StringGridDebugInsert(const QString& text);
+    void Adjtablewidth1Click();
     // Menu "Load File to Memo" / "Save Memo" and the memo's context menu:
     // only while the memo has the keyboard focus.
     void LoadformFile1Click();
@@ -128,6 +135,7 @@ public:
     CrcPage& crcPage() { return *m_crcPage; }
     ScriptMemoModel& scriptMemo() { return m_memoModel; }
     FieldTable& fieldTable() { return m_table; }
+    FieldGrid& fieldGrid() { return *m_StringGridDebug; }
     QtMemoAccess& memo() { return m_memoAccess; }
     const QString& Ini_name() const { return m_Ini_name; }
     const QString& hpPath() const { return m_hpPath; }
@@ -153,6 +161,7 @@ private:
     // field table's tool bar.
     void AddSearchTools(QToolBar* bar);
     void BuildMemo();
+    void ConnectFieldGrid();
     // Memo events from the event filter; true when the event is consumed.
     bool MemoEvent(QObject* watched, QEvent* event);
     void SmartFormatBoxEvent(QEvent* event);
@@ -203,6 +212,7 @@ private:
     std::unique_ptr<platform::TitleHold> m_titleHold;
     std::unique_ptr<WindowMessagePort> m_messagePort;
     bool m_terminated = false;
+    bool m_tearingDown = false;
     bool m_memoLoadFailed = false;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
@@ -216,6 +226,7 @@ private:
     QWidget* m_Main = nullptr;
     QWidget* m_Panel4 = nullptr;
     CrcPage* m_crcPage = nullptr;
+    FieldGrid* m_StringGridDebug = nullptr;
     QPlainTextEdit* m_Memo_test = nullptr;
     QComboBox* m_ComboBoxEx_Smart_format = nullptr;
     QComboBox* m_ComboBox_search = nullptr;

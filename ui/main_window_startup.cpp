@@ -19,6 +19,7 @@
 #include "platform/settings_path.h"
 #include "platform/shm_shared_block.h"
 #include "platform/socket_message_sender.h"
+#include "ui/field_grid.h"
 #include "ui/main_window.h"
 #include "ui/maker_links.h"
 #include "ui/memo_file.h"
@@ -175,7 +176,7 @@ void TForm1::FormActivate() {
     Sleep1(m_options.browserVisitMs);
     m_PageControl1->setCurrentIndex(0);
     m_ComboBoxExpression->setFocus();
-    // The field table's column widths are fitted by its grid.
+    Adjtablewidth1Click();
 }
 
 void TForm1::Timer0Timer() {
@@ -268,9 +269,13 @@ void TForm1::StyleClick(QAction* item) {
 
 // --- field table file ----------------------------------------------------------------------
 
-void TForm1::Action_load_table_contentsExecute() { m_table.LoadFile(Narrow(m_Ini_name)); }
+void TForm1::Action_load_table_contentsExecute() {
+    m_table.LoadFile(Narrow(m_Ini_name));
+    m_StringGridDebug->Refresh();  // loading may have added columns
+}
 
 void TForm1::Action_save_table_contentsExecute() {
+    m_StringGridDebug->CommitEditor();  // a cell still being edited counts
     m_table.SaveFile(Narrow(m_Ini_name));  // an unwritable file is not reported
     SaveMemoFile();
 }

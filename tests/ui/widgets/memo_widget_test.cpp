@@ -16,6 +16,7 @@
 #include "platform/ini_file.h"
 #include "test_support.h"
 #include "ui/crc_page.h"
+#include "ui/field_grid.h"
 #include "ui/memo_file.h"
 
 namespace orvane::ui {
@@ -70,6 +71,8 @@ private slots:
     void loadReadsUtf16AndReportsUnreadableFiles();
     void smartFormatBoxAppendsResultsAndKeepsItsHistory();
     void crcPageBorrowsTheCalculatorPanel();
+    void gridDoubleClickInsertsIntoTheLastUsedBox();
+    void leavingTheGridWritesTheTable();
 };
 
 // A fresh window, "6*7" and Enter in the expression box, then closing: the
@@ -316,6 +319,72 @@ void MemoWidgetTest::crcPageBorrowsTheCalculatorPanel() {
     QVERIFY(!crc->isAncestorOf(panel4));
     QVERIFY(tabs->widget(0)->isAncestorOf(panel4));
     QVERIFY(scope.dialogs.errors.isEmpty());
+}
+
+void MemoWidgetTest::gridDoubleClickInsertsIntoTheLastUsedBox() {
+    World w;
+    DialogsScope scope;
+    TForm1 f(w.options);
+    f.show();
+    FieldGrid& grid = f.fieldGrid();
+    auto dblClick = [&](int col, int row) {
+        grid.setCurrentIndex(grid.model()->index(row, col));
+        grid.StringGridDebugDblClick();
+    };
+
+    // Before either box was used nothing is inserted.
+    const QStringList memoBefore = f.memo().Lines();
+    dblClick(1, 0);
+    QCOMPARE(f.memo().Lines(), memoBefore);
+    QVERIFY(grid.editingEnabled());
+
+    // The expression box: a name cell becomes a reference at the caret.
+    QLineEdit* box = f.findChild<QLineEdit*>(QStringLiteral("ComboBoxExpression"));
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("LEN("));
+    QCOMPARE(f.calculator().lastfocus(), 1);
+    dblClick(1, 0);
+    QCOMPARE(box->text(), QStringLiteral("LEN(['Field_A']"));
+    QCOMPARE(box->cursorPosition(), int(box->text().size()));
+    QCOMPARE(f.calculator().expression_text(), std::string("LEN(['Field_A']"));
+
+    // The memo: the value replaces the selection of the caret line.
+    QPlainTextEdit* memo = MemoBoxOf(f);
+    f.memo().SetLines({QStringLiteral("a XX b"), QStringLiteral("next")});
+    PlaceCaret(f, 0, 2, 2);
+    QTest::keyClick(memo, Qt::Key_Shift);  // a key released in the memo
+    QCOMPARE(f.calculator().lastfocus(), 2);
+    dblClick(2, 1);
+    QCOMPARE(f.memo().Lines(),
+             (QStringList{QStringLiteral("a 11 22 33 44 55 66 b"), QStringLiteral("next")}));
+    QVERIFY(scope.dialogs.errors.isEmpty());
+}
+
+// Leaving the grid writes its cells without clearing the section; the full
+// save replaces the section.
+void MemoWidgetTest::leavingTheGridWritesTheTable() {
+    World w;
+    DialogsScope scope;
+    TForm1 f(w.options);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    FieldGrid& grid = f.fieldGrid();
+    f.fieldTable().SetCell(4, 0, "Field_D");
+    grid.Refresh();
+    grid.setFocus();
+    MemoBoxOf(f)->setFocus();
+    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("Field_D"));
+
+    // Deleting column 4 and leaving again keeps the old key of the last
+    // column; the full save drops it.
+    grid.setCurrentIndex(grid.model()->index(0, 4));
+    grid.Action_del_colExecute();
+    grid.setFocus();
+    MemoBoxOf(f)->setFocus();
+    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("Field_D"));
+    f.Action_save_table_contentsExecute();
+    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("<missing>"));
+    QCOMPARE(IniValue(w.ini(), "Table", "1-0"), std::string("Field_A"));
 }
 
 }  // namespace orvane::ui

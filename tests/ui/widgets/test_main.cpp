@@ -8,6 +8,7 @@ QObject* MakeWindowFilesTest();
 QObject* MakeMainWindowTest();
 QObject* MakeMemoWidgetTest();
 QObject* MakeCrcPageTest();
+QObject* MakeFieldGridTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     orvane::SetFormatSettings(orvane::FormatSettings::CLocale());
     int failed = 0;
     for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest(),
-                          MakeCrcPageTest()}) {
+                          MakeCrcPageTest(), MakeFieldGridTest()}) {
         failed += QTest::qExec(test, argc, argv);
         delete test;
     }
