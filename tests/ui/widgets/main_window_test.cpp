@@ -31,15 +31,12 @@
 namespace orvane::ui {
 
 using test::DialogsScope;
+using test::Drain;
+using test::IniValue;
 using test::World;
 
 namespace {
 
-// Runs what the window queued (menu commands, button clicks, answer edits).
-void Drain() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
 
 QLineEdit* Box(TForm1& f, const char* name) { return f.findChild<QLineEdit*>(QLatin1String(name)); }
 QPlainTextEdit* Memo(TForm1& f, const char* name) {
@@ -67,11 +64,6 @@ QAction* FindAction(TForm1& f, const QString& caption) {
     return nullptr;
 }
 
-std::string IniValue(const QString& path, const char* section, const char* key) {
-    platform::IniDocument ini;
-    ini.Load(path.toStdString());
-    return ini.ReadString(section, key, "<missing>");
-}
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -22,14 +22,12 @@
 namespace orvane::ui {
 
 using test::DialogsScope;
+using test::Drain;
+using test::IniValue;
 using test::World;
 
 namespace {
 
-void Drain() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
 
 QPlainTextEdit* MemoBoxOf(TForm1& f) { return f.findChild<QPlainTextEdit*>(QStringLiteral("Memo_test")); }
 QComboBox* Combo(TForm1& f, const char* name) { return f.findChild<QComboBox*>(QLatin1String(name)); }
@@ -52,11 +50,6 @@ int LineOf(TForm1& f, const QString& text) {
     return int(lines.indexOf(text));
 }
 
-std::string IniValue(const QString& path, const char* section, const char* key) {
-    platform::IniDocument ini;
-    ini.Load(path.toStdString());
-    return ini.ReadString(section, key, "<missing>");
-}
 
 }  // namespace
 

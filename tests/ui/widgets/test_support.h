@@ -11,6 +11,7 @@
 #include <atomic>
 #include <string>
 
+#include "platform/ini_file.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
@@ -54,6 +55,19 @@ public:
     // What the file dialogs answer (empty: cancelled).
     QString chosenFile;
 };
+
+// Runs what the window queued (menu commands, button clicks, answer edits).
+inline void Drain() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// A key of a settings file, "<missing>" when it has none.
+inline std::string IniValue(const QString& path, const char* section, const char* key) {
+    platform::IniDocument ini;
+    ini.Load(path.toStdString());
+    return ini.ReadString(section, key, "<missing>");
+}
 
 // Installs a fresh recorder for its lifetime.
 struct DialogsScope {
