@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -58,6 +59,7 @@ class MemoWidgetTest : public QObject {
 private slots:
     void typedStatementEndsUpInTheMemoFile();
     void enterInTheMemoWritesTheAnswerBelow();
+    void arrowKeysWalkTheExampleLines();
     void positionDisplayFollowsTheCaret();
     void searchWhileTypingAndF3();
     void loadAndSaveNeedTheMemoFocus();
@@ -130,6 +132,29 @@ void MemoWidgetTest::enterInTheMemoWritesTheAnswerBelow() {
     QTest::keyClick(memo, Qt::Key_Return);
     QCOMPARE(scope.dialogs.errors.size(), 1);
     QCOMPARE(f.memo().Lines(), before);
+}
+
+// Down through every example line shows its answer; none of them raises.
+void MemoWidgetTest::arrowKeysWalkTheExampleLines() {
+    World w;
+    DialogsScope scope;
+    TForm1 f(w.options);
+    f.show();
+    QPlainTextEdit* memo = MemoBoxOf(f);
+    QLineEdit* answer = f.findChild<QLineEdit*>(QStringLiteral("Edit_ans"));
+    PlaceCaret(f, 0, 0);
+    QHash<QString, QString> seen;
+    for (int i = 1; i < 36; ++i) {
+        QTest::keyClick(memo, Qt::Key_Down);
+        QCOMPARE(memo->textCursor().blockNumber(), i);
+        seen.insert(BlockText(f, i), answer->text());
+    }
+    QCOMPARE(seen.value(QStringLiteral("0x1D")), QStringLiteral("29"));
+    QCOMPARE(seen.value(QStringLiteral("X1016(255)")), QStringLiteral("FF"));
+    QCOMPARE(seen.value(QStringLiteral("1+['&VAR:A']")), QStringLiteral("101"));
+    QCOMPARE(seen.value(QStringLiteral("MAX(1,2,3,min(2,3,4))")), QStringLiteral("3"));
+    QVERIFY2(scope.dialogs.errors.isEmpty(), qPrintable(scope.dialogs.errors.value(0).text));
+    QVERIFY(scope.dialogs.boxes.isEmpty());
 }
 
 void MemoWidgetTest::positionDisplayFollowsTheCaret() {
