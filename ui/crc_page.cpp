@@ -19,19 +19,14 @@
 
 #include "ui/orvane_application.h"
 #include "ui/wide_text.h"
+#include "ui/window_fonts.h"
 
 namespace orvane::ui {
 
 namespace {
 
-// The reference table's fixed-pitch font: Courier New, or whatever the
-// system offers as a typewriter face, so that the padded columns line up.
-QFont ReferenceFont() {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(12);
-    return f;
-}
+// The reference table's fixed-pitch font, so that the padded columns line up.
+QFont ReferenceFont() { return CourierNew(12, false); }
 
 // Sets a box's text without reporting it back to the model.
 void MirrorText(QLineEdit* box, const std::string& text) {

@@ -21,6 +21,7 @@
 
 #include "ui/model/field_insert.h"
 #include "ui/wide_text.h"
+#include "ui/window_fonts.h"
 
 namespace orvane::ui {
 
@@ -28,13 +29,7 @@ namespace {
 
 constexpr int kRows = FieldTable::kRows;
 
-QFont GridFont() {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(13);
-    f.setBold(true);
-    return f;
-}
+QFont GridFont() { return CourierNew(13, true); }
 
 // The column numbers above the grid only carry the resize handles: small.
 QFont ColumnNumberFont() {

@@ -31,27 +31,12 @@
 #include "ui/memo_file.h"
 #include "ui/orvane_application.h"
 #include "ui/wide_text.h"
+#include "ui/window_fonts.h"
 #include "ui/window_message_port.h"
 
 namespace orvane::ui {
 
 namespace {
-
-QFont NamedFont(const QString& family, QFont::StyleHint hint, int pixels, bool bold) {
-    QFont f(family);
-    f.setStyleHint(hint);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-QFont CourierNew(int pixels, bool bold) {
-    return NamedFont(QStringLiteral("Courier New"), QFont::TypeWriter, pixels, bold);
-}
-
-QFont Arial(int pixels, bool bold) {
-    return NamedFont(QStringLiteral("Arial"), QFont::SansSerif, pixels, bold);
-}
 
 // The box state the calculator model needs with each event.
 CalculatorModel::EditState BoxState(const QLineEdit* box) {

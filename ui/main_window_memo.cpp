@@ -25,6 +25,7 @@
 #include "ui/memo_file.h"
 #include "ui/orvane_application.h"
 #include "ui/wide_text.h"
+#include "ui/window_fonts.h"
 
 namespace orvane::ui {
 
@@ -131,10 +132,7 @@ void TForm1::AddSearchTools(QToolBar* bar) {
 void TForm1::BuildMemo() {
     m_Memo_test = new QPlainTextEdit;
     m_Memo_test->setObjectName(QStringLiteral("Memo_test"));
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(11);
-    m_Memo_test->setFont(font);
+    m_Memo_test->setFont(CourierNew(11, false));
     m_Memo_test->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Memo_test->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Memo_test->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
