@@ -9,10 +9,11 @@
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "smartformat/field_table.h"
+#include "smartformat/field_table_lookup.h"
 #include "smartformat/smart_format.h"
 #include "smartformat/smart_session.h"
-#include "smartformat/system_values_linux.h"
-#include "variables/share_memory_open.h"
+#include "tools/share_memory_open.h"
+#include "tools/system_values_linux.h"
 
 namespace orvane {
 

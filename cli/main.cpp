@@ -8,7 +8,7 @@
 #include "cli/eval_runner.h"
 #include "cli/line_io.h"
 #include "engine/format_settings.h"
-#include "platform/locale_posix.h"
+#include "tools/locale_posix.h"
 
 int main(int argc, char** argv) {
     orvane::EvalOptions options;

@@ -1,16 +1,14 @@
 #include "platform/ini_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <random>
+#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "engine/number_text.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::platform {
 
@@ -59,6 +57,53 @@ std::string LowerName(std::string_view name) {
     std::string out(name);
     for (char& c : out) c = Lower(c);
     return out;
+}
+
+// An integer value: leading blanks, an optional sign, then decimal digits in
+// the signed 32-bit range, or hexadecimal digits (at most 8 significant ones,
+// taken as a 32-bit pattern) after "$", "x", "X", "0x" or "0X". The rule of
+// the engine's StrToIntDef, which the INI tests check it against.
+bool ParseProfileInteger(std::string_view text, int32_t& value) {
+    size_t i = 0, n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool neg = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) neg = text[i++] == '-';
+    bool hex = false;
+    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i >= n) return false;
+    if (hex) {
+        uint32_t v = 0;
+        int significant = 0;
+        for (; i < n; ++i) {
+            const char c = text[i];
+            int d;
+            if (c >= '0' && c <= '9') d = c - '0';
+            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+            else return false;
+            if (significant > 0 || d != 0) ++significant;
+            if (significant > 8) return false;
+            v = v * 16 + uint32_t(d);
+        }
+        value = int32_t(neg ? uint32_t(0u - v) : v);
+        return true;
+    }
+    int64_t v = 0;
+    for (; i < n; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        v = v * 10 + (text[i] - '0');
+        if (v > 2147483648LL) return false;
+    }
+    if (neg) v = -v;
+    if (v > 2147483647LL) return false;
+    value = int32_t(v);
+    return true;
 }
 
 // What of a value fits on one line.
@@ -227,7 +272,8 @@ int32_t IniDocument::ReadInteger(std::string_view section, std::string_view key,
                                  int32_t fallback) const {
     std::string_view v;
     if (!Find(section, key, v)) return fallback;
-    return StrToIntDef(v.substr(0, kIniValueMax), fallback);
+    int32_t value;
+    return ParseProfileInteger(v.substr(0, kIniValueMax), value) ? value : fallback;
 }
 
 std::vector<std::string> IniDocument::ReadSection(std::string_view section) const {
@@ -397,83 +443,6 @@ bool IniFile::EraseSection(std::string_view section) {
     if (!doc.Load(m_path)) return false;
     if (!doc.EraseSection(section)) return true;
     return doc.Save(m_path);
-}
-
-// ---------------------------------------------------------------------------
-
-namespace {
-
-// The file a path finally names, following symbolic links (at most 40, like
-// the kernel); the path itself when it is not a link or cannot be read.
-std::string FollowLinks(std::string path) {
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat st;
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        std::string target(PATH_MAX, '\0');
-        ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n <= 0 || size_t(n) >= target.size()) return path;
-        target.resize(size_t(n));
-        if (target.front() != '/') {
-            size_t slash = path.rfind('/');
-            if (slash != std::string::npos) target = path.substr(0, slash + 1) + target;
-        }
-        path = std::move(target);
-    }
-    return path;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(size_t(n));
-    }
-    return true;
-}
-
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view data) {
-    if (path.empty()) return false;
-    std::string target = FollowLinks(path);
-    size_t slash = target.rfind('/');
-    std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-
-    struct stat old;
-    bool hadOld = ::stat(target.c_str(), &old) == 0;
-    if (hadOld && !S_ISREG(old.st_mode)) return false;
-
-    std::random_device rd;
-    std::string tmp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        tmp = dir + "/." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rd());
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-
-    bool ok = WriteAll(fd, data);
-    if (ok && hadOld) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(tmp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    // Make the rename itself durable; the new content is in place whatever
-    // this answers.
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
 }
 
 }  // namespace orvane::platform

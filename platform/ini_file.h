@@ -55,8 +55,9 @@ public:
     // section or the key is missing.
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback, std::size_t maxLen = kIniValueMax) const;
-    // The value read with StrToIntDef (decimal, or hexadecimal after "$", "x"
-    // or "0x"), or `fallback` when the key is missing or the value is not an
+    // The value as an integer (decimal in the signed 32-bit range, or up to
+    // 8 hexadecimal digits after "$", "x" or "0x", as the engine's StrToIntDef
+    // reads it), or `fallback` when the key is missing or the value is not an
     // integer.
     int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
     // The key names of the first section of that name, in file order, each
@@ -139,12 +140,5 @@ public:
 private:
     std::string m_path;
 };
-
-// Writes `data` to `path` through a temporary file in the same folder that is
-// fsync'ed and renamed over the old file (whose permission bits it takes;
-// 0644 less the umask for a new file). A symbolic link at `path` is followed,
-// so the link stays and its target is replaced. False, with `path` untouched,
-// when any step fails.
-bool WriteFileAtomically(const std::string& path, std::string_view data);
 
 }  // namespace orvane::platform

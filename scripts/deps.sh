@@ -5,7 +5,7 @@ ORVANE_PACKAGES=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libssl-dev
-  bc hyperfine
+  bc hyperfine python3
   qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
 )
 

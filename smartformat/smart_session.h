@@ -51,7 +51,7 @@ public:
     SmartSession(EngineHost& host, std::shared_ptr<platform::SharedBlock> block = nullptr,
                  uint8_t instance_no = 1);
 
-    // Template processing for the evaluator (see template_processor.h).
+    // Template processing for the evaluator (see smart_format.h).
     bool curly_brackets_Process(std::string& text) override;
     std::string String_Proc(const std::string& text, bool flag, bool& success) override;
 

@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "engine/format_settings.h"
-#include "platform/locale_posix.h"
+#include "tools/locale_posix.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
 

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/ini_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvane::ui {
 

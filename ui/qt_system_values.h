@@ -1,7 +1,7 @@
 #pragma once
 // The system values of the running window: the Linux values plus the real
 // screen and virtual-desktop sizes.
-#include "smartformat/system_values_linux.h"
+#include "tools/system_values_linux.h"
 
 namespace orvane::ui {
 

@@ -4,7 +4,6 @@
 #include "variables/instance_slots.h"
 #include "variables/kor_listing.h"
 #include "variables/share_memory.h"
-#include "variables/share_memory_open.h"
 #include "variables/variable_access.h"
 #include "variables/variable_session.h"
 #include "variables/variable_tables.h"

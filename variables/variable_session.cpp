@@ -1,8 +1,12 @@
 #include "variables/variable_session.h"
 
+#include "variables/share_memory.h"
 #include "variables/variable_access.h"
 
 namespace orvane {
+
+// The shared block every program opens holds exactly the shared record.
+static_assert(sizeof(Share_Memory) == platform::kSharedBlockSize);
 
 VariableSession::VariableSession(EngineHost& host, std::shared_ptr<platform::SharedBlock> block,
                                  uint8_t instance_no)

@@ -6,7 +6,8 @@
 
 #include <csignal>
 
-#include "temp_dir.h"
+#include "engine/number_text.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::platform {
 namespace {
@@ -77,6 +78,21 @@ TEST(IniRead, ValuesAreCutAt2047Characters) {
     EXPECT_EQ(v.back(), 'y');
     EXPECT_EQ(ini.ReadString("S", "q", "").size(), kIniValueMax);  // quotes dropped before the cut
     EXPECT_EQ(ini.ReadString("S", "k", "", 10), std::string(10, 'x'));
+}
+
+// The INI library reads integers by its own copy of the engine's integer
+// rule (platform/ may not use the engine): both agree on every spelling.
+TEST(IniRead, IntegersReadAsTheEngineReadsThem) {
+    const char* texts[] = {
+        "0", "42", "-7", "+7", "  12", "2147483647", "2147483648", "-2147483648", "-2147483649",
+        "0x1F", "0X1f", "x1F", "X1F", "$10", "-$10", "$FFFFFFFF", "$100000000", "$000000001",
+        "0x", "$", "-", "+", "", "12abc", "1 2", "0x1G", "1.5", "1e3", "--1", " -0x10",
+    };
+    for (const char* text : texts) {
+        IniDocument ini{std::string("[N]\nk=") + text + "\n"};
+        EXPECT_EQ(ini.ReadInteger("N", "k", 12345), StrToIntDef(ini.ReadString("N", "k", ""), 12345))
+            << '"' << text << '"';
+    }
 }
 
 TEST(IniRead, IntegersAndSections) {

@@ -1,4 +1,4 @@
-#include "platform/locale_posix.h"
+#include "tools/locale_posix.h"
 
 #include <langinfo.h>
 #include <locale.h>

@@ -1,4 +1,4 @@
-#include "smartformat/system_values_linux.h"
+#include "tools/system_values_linux.h"
 
 #include <time.h>
 

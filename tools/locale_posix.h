@@ -1,6 +1,7 @@
 #pragma once
 // Fills the locale format record from the user's POSIX locale (LC_ALL, LC_*,
-// LANG), without changing the process's C library locale.
+// LANG), without changing the process's C library locale. The programs call
+// it once at start-up.
 #include "engine/format_settings.h"
 
 namespace orvane {

@@ -1,5 +1,7 @@
 #pragma once
-// Opening the family's shared block for a session.
+// Opening the family's shared block for a program's session (the window,
+// orvane-eval): the POSIX block of platform/, handed to the session as the
+// SharedBlock interface the variable store knows.
 #include <memory>
 
 #include "engine/session.h"

@@ -1,12 +1,12 @@
 #pragma once
-// The system values of a Linux machine: clock, memory, program file, version,
-// identity and MD5 through the tools. Screen sizes are 0 here; the window
-// supplies its own.
+// The system values of a Linux machine behind the template engine's reserved
+// names: clock, memory, program file, version, identity and MD5. Screen sizes
+// are 0 here; the window supplies its own. The programs (window, orvane-eval)
+// wire an object of this class into their session.
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "smartformat/field_table.h"
 #include "smartformat/smart_session.h"
 
 namespace orvane {
@@ -36,18 +36,6 @@ private:
     EngineHost& m_host;
     std::function<void(const std::string&)> m_identityFailure;
     std::unique_ptr<Md5Hasher> m_hasher;  // one per session, made on first use
-};
-
-// The field table as the template engine reads it.
-class FieldTableLookup : public FieldTableAccess {
-public:
-    explicit FieldTableLookup(const orvane::FieldTable& table) : m_table(table) {}
-    const std::string* FindFieldValue(std::string_view upperName) const override {
-        return m_table.FindValue(upperName);
-    }
-
-private:
-    const orvane::FieldTable& m_table;
 };
 
 }  // namespace orvane

@@ -1,1 +1,0 @@
-target_link_libraries(orvane_smartformat PUBLIC orvane_variables orvane_tools orvane_about)
