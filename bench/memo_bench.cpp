@@ -10,9 +10,10 @@
 
 #include "engine/format_settings.h"
 #include "smartformat/smart_session.h"
+#include "tests/support/vector_memo.h"
 #include "ui/model/script_memo.h"
+#include "ui/model/virtual_keys.h"
 #include "ui/qt_memo.h"
-#include "../tests/ui/model/vector_memo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <random>
 
-#include "../tools/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane {
 namespace {

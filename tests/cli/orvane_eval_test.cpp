@@ -1,99 +1,42 @@
 // orvane-eval as a whole process: output forms, exit status, usage errors,
 // answering inside a pipe, and two processes sharing a public text.
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-extern char** environ;
+#include "tests/support/child_process.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::test {
 namespace {
 
-// A child orvane-eval with pipes on its standard input, output and error.
-class Eval {
+// A child orvane-eval with pipes on its standard input, output and error,
+// and a shared block name of the test's own.
+class Eval : public ChildProcess {
 public:
-    explicit Eval(std::vector<std::string> args, std::vector<std::string> env = {}) {
-        args.insert(args.begin(), ORVANE_EVAL_EXE);
-        int in[2], out[2], err[2];
-        EXPECT_EQ(pipe2(in, O_CLOEXEC), 0);
-        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
-        EXPECT_EQ(pipe2(err, O_CLOEXEC), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> envStrings;
-        for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
-        envStrings.emplace_back("ORVANE_SHARED_BLOCK_NAME=orvane-cli-test-" + std::to_string(getpid()));
-        for (std::string& e : env) envStrings.push_back(e);
-        std::vector<char*> envp;
-        for (std::string& e : envStrings) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(in[0]);
-        close(out[1]);
-        close(err[1]);
-        m_in = in[1];
-        m_out = out[0];
-        m_err = err[0];
+    explicit Eval(std::vector<std::string> args, std::vector<std::string> env = {})
+        : ChildProcess(WithProgram(std::move(args)), Options(std::move(env))) {
+        EXPECT_TRUE(started());
     }
-    ~Eval() { Finish(); }
-
-    void Write(const std::string& text) { ASSERT_EQ(write(m_in, text.data(), text.size()), ssize_t(text.size())); }
-    // The next line of standard output; waits for it.
-    std::string ReadLine() {
-        std::string line;
-        char c;
-        while (read(m_out, &c, 1) == 1 && c != '\n') line += c;
-        return line;
-    }
-    // Closes the input, collects everything and returns the exit status.
-    int Finish() {
-        if (m_in >= 0) close(m_in), m_in = -1;
-        if (m_pid <= 0) return m_status;
-        pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
-        int open = 2;
-        char buf[4096];
-        while (open > 0 && poll(fds, 2, -1) > 0) {
-            for (int i = 0; i < 2; ++i) {
-                if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
-                const ssize_t n = read(fds[i].fd, buf, sizeof buf);
-                if (n <= 0) {
-                    close(fds[i].fd);
-                    fds[i].fd = -1;
-                    --open;
-                } else {
-                    (i == 0 ? out : err).append(buf, size_t(n));
-                }
-            }
-        }
-        int status = 0;
-        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        m_pid = -1;
-        m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return m_status;
-    }
-
-    std::string out, err;
 
 private:
-    pid_t m_pid = -1;
-    int m_in = -1, m_out = -1, m_err = -1, m_status = -1;
+    static std::vector<std::string> WithProgram(std::vector<std::string> args) {
+        args.insert(args.begin(), ORVANE_EVAL_EXE);
+        return args;
+    }
+    static ChildOptions Options(std::vector<std::string> env) {
+        ChildOptions o;
+        o.captureStderr = true;
+        o.env.push_back("ORVANE_SHARED_BLOCK_NAME=orvane-cli-test-" + std::to_string(getpid()));
+        for (std::string& e : env) o.env.push_back(std::move(e));
+        return o;
+    }
 };
 
 TEST(OrvaneEval, PlainOutputAndExitStatus) {
@@ -158,11 +101,11 @@ TEST(OrvaneEval, FixedClock) {
 // program can talk to it line by line through a pipe.
 TEST(OrvaneEval, AnswersInsideAPipe) {
     Eval e({"--no-shared"});
-    e.Write("6*7\r\n");
+    ASSERT_TRUE(e.Write("6*7\r\n"));
     EXPECT_EQ(e.ReadLine(), "42");
-    e.Write("a=2\n");
+    ASSERT_TRUE(e.Write("a=2\n"));
     EXPECT_EQ(e.ReadLine(), "2");
-    e.Write("['&VAR:A']*10\n");
+    ASSERT_TRUE(e.Write("['&VAR:A']*10\n"));
     EXPECT_EQ(e.ReadLine(), "20");
     EXPECT_EQ(e.Finish(), 0);
 }
@@ -171,9 +114,9 @@ TEST(OrvaneEval, AnswersInsideAPipe) {
 // second process reads it; instance numbers address the private texts.
 TEST(OrvaneEval, TwoProcessesShareTexts) {
     Eval writer({"--instance", "3"});
-    writer.Write("KOR_G_S_MEM5:STR=shared hello\n");
+    ASSERT_TRUE(writer.Write("KOR_G_S_MEM5:STR=shared hello\n"));
     EXPECT_EQ(writer.ReadLine(), "shared hello");
-    writer.Write("KOR_P_S_MEM:STR=mine\n");
+    ASSERT_TRUE(writer.Write("KOR_P_S_MEM:STR=mine\n"));
     EXPECT_EQ(writer.ReadLine(), "mine");
 
     Eval reader({"--instance", "4", "['&STR_VAR:KOR_G_S_MEM5']", "['&STR_VAR:KOR_P_S_MEM3']",
@@ -190,18 +133,12 @@ TEST(OrvaneEval, TwoProcessesShareTexts) {
 }
 
 TEST(OrvaneEval, TemplatesAndFields) {
-    char dir[] = "/tmp/orvane-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string capture = std::string(dir) + "/capture.txt";
-    const std::string ini = std::string(dir) + "/table.ini";
-    {
-        FILE* f = fopen(capture.c_str(), "w");
-        fputs("01 02 03\r\n", f);
-        fclose(f);
-        f = fopen(ini.c_str(), "w");
-        fputs("[Table]\n1-0=Speed\n1-1=00 64\n", f);
-        fclose(f);
-    }
+    TempDir dir;
+    ASSERT_FALSE(dir.path().empty());
+    const std::string capture = dir.File("capture.txt");
+    const std::string ini = dir.File("table.ini");
+    WriteBytes(capture, "01 02 03\r\n");
+    WriteBytes(ini, "[Table]\n1-0=Speed\n1-1=00 64\n");
     Eval e({"--no-shared", "-t", "--field", "Cap=@" + capture, "--field", "field_b=AA",
             "['Field_A':S([1][2]) + \"|\" + 'Field_B']", "['Cap':LRC([all])]", "['x']\r\nplain",
             "['Nope']"});
@@ -224,11 +161,8 @@ TEST(OrvaneEval, TemplatesAndFields) {
     EXPECT_EQ(j["messages"][0]["icon"], "error");
     EXPECT_EQ(j["messages"][0]["text"], "Format error: not end with \"]\"");
 
-    Eval missing({"--field", "F=@" + std::string(dir) + "/none"});
+    Eval missing({"--field", "F=@" + dir.File("none")});
     EXPECT_EQ(missing.Finish(), 2);
-    std::remove(capture.c_str());
-    std::remove(ini.c_str());
-    rmdir(dir);
 }
 
 }  // namespace

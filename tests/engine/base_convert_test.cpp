@@ -2,7 +2,7 @@
 
 #include "engine/base_convert.h"
 #include "engine/errors.h"
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {

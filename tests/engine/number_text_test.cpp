@@ -6,7 +6,7 @@
 #include "engine/errors.h"
 #include "engine/number_text.h"
 #include "engine/value_text.h"
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {
@@ -44,12 +44,11 @@ TEST(NumberText, FloatToStrGeneralFormat) {
 TEST(NumberText, DecimalSeparatorComesFromTheLocaleRecord) {
     FormatSettings fs;
     fs.DecimalSeparator = ',';
-    SetFormatSettings(fs);
+    FormatSettingsScope comma(fs);
     EXPECT_EQ(FloatToStr(2.5L), "2,5");
     EXPECT_EQ(FloatToStr(1.5e-10L), "1,5E-10");
     EXPECT_EQ(StrToFloat("2,5"), 2.5L);
     EXPECT_THROW(StrToFloat("2.5"), EConvertError);
-    SetFormatSettings(FormatSettings::CLocale());
 }
 
 TEST(NumberText, StrToFloatAcceptsOnlyPlainDecimals) {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/evaluator.h"
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/scanner.h"
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {

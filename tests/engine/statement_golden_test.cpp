@@ -1,37 +1,14 @@
 // Statement -> answer (or raised error) pairs from statements.golden, evaluated
 // in one session per file so that the lines may build on each other.
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "engine/errors.h"
 #include "engine/evaluator.h"
-#include "recording_host.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {
-
-struct GoldenCase {
-    int line;
-    std::string input, expected;
-};
-
-std::vector<GoldenCase> LoadGolden(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<GoldenCase> cases;
-    std::string a, b;
-    int lineNo = 0;
-    while (std::getline(in, a)) {
-        ++lineNo;
-        if (a.empty() || a[0] == '#') continue;
-        const int at = lineNo;
-        if (!std::getline(in, b)) break;
-        ++lineNo;
-        cases.push_back({at, a, b});
-    }
-    return cases;
-}
 
 // Formats one outcome as a golden line: the answer, or "raised(Kind): message",
 // followed by " ;; status=N" when the message panel was written N times.
@@ -52,7 +29,7 @@ std::string Outcome(Session& s, RecordingHost& host, const std::string& input) {
 
 TEST(StatementGolden, EveryLineMatches) {
     CLocaleScope locale;
-    const auto cases = LoadGolden(std::string(ORVANE_TEST_DATA) + "/statements.golden");
+    const auto cases = ReadGoldenFile(std::string(ORVANE_TEST_DATA) + "/statements.golden");
     ASSERT_GT(cases.size(), 100u);
     RecordingHost host;
     Session session(host);

@@ -9,8 +9,8 @@
 #include "platform/fake_title_registry.h"
 #include "platform/instance_claim.h"
 #include "platform/lock_file_title_registry.h"
-#include "tests/platform/child_process.h"
-#include "tests/platform/temp_runtime_dir.h"
+#include "tests/support/child_process.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::test {
 namespace {
@@ -70,10 +70,8 @@ TEST(PlatformInstanceClaim, ClaimsAcrossProcessesAreAtomicAndStopAtEight) {
     ChildProcess otherVersion({PLATFORM_HELPER, "claim", dir.path(), "/opt/orvane/bin/orvane    (Ver: 1.2.3.5)"});
     EXPECT_EQ(otherVersion.ReadLine(), "claimed 1");
 
-    a.CloseInput();
-    a.Wait();
-    b.CloseInput();
-    b.Wait();
+    a.Finish();
+    b.Finish();
     InstanceClaim again = ClaimInstanceNumber(registry, kBase);
     EXPECT_EQ(again.outcome, Outcome::Claimed);
     EXPECT_EQ(again.number, 1);

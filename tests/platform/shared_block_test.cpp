@@ -10,8 +10,8 @@
 
 #include "platform/field_text.h"
 #include "platform/shm_shared_block.h"
-#include "tests/platform/child_process.h"
-#include "tests/platform/temp_runtime_dir.h"
+#include "tests/support/child_process.h"
+#include "tests/support/temp_dir.h"
 #include "variables/share_memory.h"
 
 namespace orvane::test {
@@ -106,12 +106,12 @@ TEST_F(PlatformSharedBlock, TwoProcessesSeeTheSameTextsAndTheBlockEndsWithThem) 
         ChildProcess reader({PLATFORM_HELPER, "read-block", dir.block_name(), dir.path(), "7"});
         ASSERT_TRUE(reader.started());
         EXPECT_EQ(reader.ReadLine(), "text:shared text");
-        EXPECT_EQ(reader.Wait(), 0);
+        EXPECT_EQ(reader.Finish(), 0);
     }
     EXPECT_TRUE(dir.BlockExists()) << "the writer still holds it";
 
     writer.CloseInput();
-    EXPECT_EQ(writer.Wait(), 0);
+    EXPECT_EQ(writer.Finish(), 0);
     EXPECT_FALSE(dir.BlockExists());
 }
 

@@ -13,7 +13,7 @@
 
 #include "platform/socket_message_listener.h"
 #include "platform/socket_message_sender.h"
-#include "tests/platform/temp_runtime_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::test {
 namespace {

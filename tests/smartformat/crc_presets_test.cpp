@@ -2,7 +2,7 @@
 // check value over "123456789" and the CRC-page check value over the byte BB.
 #include <gtest/gtest.h>
 
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 #include "smartformat/smart_format.h"
 
 namespace orvane::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../tools/temp_dir.h"
+#include "tests/support/temp_dir.h"
 #include "platform/ini_file.h"
 
 namespace orvane {

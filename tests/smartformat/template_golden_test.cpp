@@ -1,14 +1,12 @@
 // Template -> output, success flag and messages, from templates.golden.
-#include <fstream>
-#include <map>
-
 #include <gtest/gtest.h>
 
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "engine/number_text.h"
-#include "recording_host.h"
 #include "smartformat/smart_format.h"
+#include "tests/support/golden_file.h"
+#include "tests/support/recording_host.h"
 
 namespace orvane::test {
 namespace {
@@ -73,14 +71,14 @@ struct Fixture {
 TEST(TemplateGolden, EveryLineMatches) {
     CLocaleScope locale;
     Fixture f;
-    std::ifstream in(std::string(ORVANE_TEST_DATA) + "/templates.golden");
-    ASSERT_TRUE(in);
-    std::string a, b;
-    int line = 0, checked = 0;
-    while (std::getline(in, a)) {
-        ++line;
-        if (a.empty() || a[0] == '#') continue;
-        if (a.rfind("@field ", 0) == 0) {
+    const auto cases = ReadGoldenFile(std::string(ORVANE_TEST_DATA) + "/templates.golden", true);
+    ASSERT_FALSE(cases.empty());
+    int checked = 0;
+    for (const GoldenCase& c : cases) {
+        const std::string& a = c.input;
+        if (c.directive) {
+            // "@field NAME=VALUE" sets a field for the lines after it.
+            ASSERT_EQ(a.rfind("@field ", 0), 0u) << "templates.golden line " << c.line;
             const size_t eq = a.find('=');
             const std::string name = a.substr(7, eq - 7), value = a.substr(eq + 1);
             bool set = false;
@@ -89,12 +87,9 @@ TEST(TemplateGolden, EveryLineMatches) {
             if (!set) f.fields.fields.emplace_back(name, value);
             continue;
         }
-        const int at = line;
-        if (!std::getline(in, b)) break;
-        ++line;
         const bool statement = a.rfind("=> ", 0) == 0;
         const std::string input = Unescape(statement ? a.substr(3) : a);
-        EXPECT_EQ(f.Run(input, statement), b) << "templates.golden line " << at << ": " << a;
+        EXPECT_EQ(f.Run(input, statement), c.expected) << "templates.golden line " << c.line << ": " << a;
         ++checked;
     }
     EXPECT_GT(checked, 50);

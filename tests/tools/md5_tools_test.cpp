@@ -10,8 +10,8 @@
 #include <csignal>
 #include <thread>
 
-#include "../engine/recording_host.h"
-#include "temp_dir.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/shared_block.h"
-#include "tests/engine/recording_host.h"
+#include "tests/support/recording_host.h"
 #include "variables/KOR_AP_Variable.h"
 
 namespace orvane::test {

@@ -7,9 +7,11 @@
 
 #include "engine/date_time.h"
 #include "engine/errors.h"
-#include "recording_host.h"
 #include "smartformat/smart_session.h"
+#include "tests/support/recording_host.h"
 #include "ui/model/calculator_model.h"
+#include "ui/model/calculator_text.h"
+#include "ui/model/virtual_keys.h"
 
 namespace orvane::ui {
 namespace {

@@ -2,8 +2,10 @@
 // key echo and key mapping, seconds to date-time, variable-list lines.
 #include <gtest/gtest.h>
 
-#include "recording_host.h"
+#include "tests/support/recording_host.h"
 #include "ui/model/calculator_model.h"
+#include "ui/model/calculator_text.h"
+#include "ui/model/virtual_keys.h"
 
 namespace orvane::ui {
 namespace {
@@ -106,11 +108,10 @@ TEST(SecToDayTime, PartsTruncateAndTheDateIsUtc) {
 }
 
 TEST(SecToDayTime, UsesTheLocaleSeparators) {
-    test::CLocaleScope restore;
     FormatSettings fs = FormatSettings::CLocale();
     fs.DateSeparator = '-';
     fs.TimeSeparator = '.';
-    SetFormatSettings(fs);
+    test::FormatSettingsScope separators(fs);
     EXPECT_EQ(SecToDayTimeText(90061), "1 day 1:1:1\r\n1970-01-02 01.01.01");
 }
 

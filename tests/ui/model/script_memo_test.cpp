@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/errors.h"
-#include "recording_host.h"
 #include "smartformat/smart_session.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/vector_memo.h"
 #include "ui/model/script_memo.h"
-#include "vector_memo.h"
+#include "ui/model/virtual_keys.h"
 
 namespace orvane::ui {
 namespace {
@@ -57,7 +58,9 @@ TEST(PositionDisplay, Patterns) {
         const PositionDisplay shown = PositionDisplayText(c.line, c.col, c.length, c.cross);
         EXPECT_EQ(shown.cursorPanel, c.cursor);
         EXPECT_EQ(shown.ascPanel.has_value(), c.asc != nullptr);
-        if (c.asc && shown.ascPanel) EXPECT_EQ(*shown.ascPanel, c.asc);
+        if (c.asc && shown.ascPanel) {
+            EXPECT_EQ(*shown.ascPanel, c.asc);
+        }
     }
 }
 

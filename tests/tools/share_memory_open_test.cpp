@@ -1,14 +1,18 @@
 // Sessions over the real shared block, opened the way the window and
 // orvane-eval open it.
+#include "tools/share_memory_open.h"
+
 #include <gtest/gtest.h>
 
-#include "tests/platform/temp_runtime_dir.h"
-#include "tests/variables/store_fixture.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+#include "variables/variable_access.h"
+#include "variables/variable_session.h"
 
 namespace orvane::test {
 namespace {
 
-TEST(VariablesRealBlock, TwoSessionsOpeningTheBlockShareItsTexts) {
+TEST(ShareMemoryOpen, TwoSessionsOpeningTheBlockShareItsTexts) {
     CLocaleScope locale;
     TempRuntimeDir dir;
     platform::SharedBlockOptions options;
@@ -33,7 +37,7 @@ TEST(VariablesRealBlock, TwoSessionsOpeningTheBlockShareItsTexts) {
     EXPECT_FALSE(dir.BlockExists());
 }
 
-TEST(VariablesRealBlock, AFailedOpenShowsTheWarning) {
+TEST(ShareMemoryOpen, AFailedOpenShowsTheWarning) {
     RecordingHost host;
     platform::SharedBlockOptions options;
     options.name = "bad/name";

@@ -1,6 +1,7 @@
 #pragma once
 // A memo box kept in a vector of lines, with a caret and a selection, for
-// the memo's tests and benchmark.
+// the memo's tests and benchmark. Header only: a program that includes it
+// links orvane_ui_model itself.
 #include <algorithm>
 #include <string>
 #include <vector>
