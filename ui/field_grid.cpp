@@ -1,22 +1,16 @@
-// The field table grid: model over the FieldTable, the view's look and
-// options, the column commands, width fitting and the click, double-click
-// and leave events.
+// The field table grid: the view's look and options, the column commands,
+// width fitting and the click, double-click and leave events.
 #include "ui/field_grid.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTextBlock>
-#include <QTextCursor>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "ui/model/field_insert.h"
@@ -29,84 +23,19 @@ namespace {
 
 constexpr int kRows = FieldTable::kRows;
 
-QFont GridFont() { return CourierNew(13, true); }
+constexpr int kGridFontPixels = 13;
+constexpr int kColumnNumberFontPixels = 9;
+
+QFont GridFont() { return CourierNew(kGridFontPixels, true); }
 
 // The column numbers above the grid only carry the resize handles: small.
 QFont ColumnNumberFont() {
     QFont f;
-    f.setPixelSize(9);
+    f.setPixelSize(kColumnNumberFontPixels);
     return f;
 }
 
 }  // namespace
-
-// --- FieldTableItemModel -------------------------------------------------------------------
-
-FieldTableItemModel::FieldTableItemModel(FieldTable& table, QObject* parent)
-    : QAbstractTableModel(parent), m_table(table), m_columns(table.ColCount()) {}
-
-int FieldTableItemModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kRows;
-}
-
-int FieldTableItemModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_columns;
-}
-
-QVariant FieldTableItemModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return Wide(m_table.Cell(index.column(), index.row()));
-}
-
-bool FieldTableItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() < 1 || index.column() >= m_table.ColCount() ||
-        (role != Qt::EditRole && role != Qt::DisplayRole))
-        return false;
-    m_table.SetCell(index.column(), index.row(), Narrow(value.toString()));
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    return true;
-}
-
-Qt::ItemFlags FieldTableItemModel::flags(const QModelIndex& index) const {
-    if (!index.isValid() || index.column() < 1) return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (m_editable) f |= Qt::ItemIsEditable;
-    return f;
-}
-
-QVariant FieldTableItemModel::headerData(int section, Qt::Orientation orientation,
-                                         int role) const {
-    if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Vertical) return Wide(m_table.Cell(0, section));
-    return QString::number(section);
-}
-
-void FieldTableItemModel::Reload() {
-    if (m_table.ColCount() == m_columns) {
-        // Same shape: repaint every cell and heading, open editors stay.
-        emit dataChanged(index(0, 0), index(kRows - 1, m_columns - 1));
-        emit headerDataChanged(Qt::Vertical, 0, kRows - 1);
-        return;
-    }
-    beginResetModel();
-    m_columns = m_table.ColCount();
-    endResetModel();
-}
-
-void FieldTableItemModel::MoveRow(int from, int to) {
-    if (from < 0 || from >= kRows || to < 0 || to >= kRows || from == to) return;
-    for (int c = 0; c < m_table.ColCount(); ++c) {
-        std::array<std::string, kRows> cells;
-        for (int r = 0; r < kRows; ++r) cells[size_t(r)] = m_table.Cell(c, r);
-        // Take the row out and put it back in at its new place.
-        if (from < to)
-            std::rotate(cells.begin() + from, cells.begin() + from + 1, cells.begin() + to + 1);
-        else
-            std::rotate(cells.begin() + to, cells.begin() + from, cells.begin() + from + 1);
-        for (int r = 0; r < kRows; ++r) m_table.SetCell(c, r, std::move(cells[size_t(r)]));
-    }
-    Reload();
-}
 
 // --- FieldGrid -------------------------------------------------------------------------------
 
@@ -378,89 +307,6 @@ FieldGridActions MakeFieldGridActions(FieldGrid* grid, QObject* parent) {
     a.Action_move_col_to_left->setIcon(grid->style()->standardIcon(QStyle::SP_ArrowLeft));
     a.Action_move_col_to_right->setIcon(grid->style()->standardIcon(QStyle::SP_ArrowRight));
     return a;
-}
-
-namespace {
-
-// The selection a line edit had when it lost the focus; see KeepBoxSelection.
-class KeptSelection : public QObject {
-public:
-    explicit KeptSelection(QLineEdit* box) : QObject(box), m_box(box) {
-        setObjectName(QStringLiteral("KeptSelection"));
-        box->installEventFilter(this);
-        // A text set while the box has no focus makes the old selection void.
-        connect(box, &QLineEdit::textChanged, this, [this] { m_kept = false; });
-    }
-
-    // Start and length of the kept selection; false when none is kept.
-    bool Get(int* start, int* length) const {
-        if (!m_kept) return false;
-        *start = m_start;
-        *length = m_length;
-        return true;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // The filter runs before the box's own focus-out drops the selection.
-        if (watched == m_box && event->type() == QEvent::FocusOut) {
-            const bool selected = m_box->hasSelectedText();
-            m_start = selected ? m_box->selectionStart() : m_box->cursorPosition();
-            m_length = selected ? m_box->selectionLength() : 0;
-            m_kept = true;
-        } else if (watched == m_box && event->type() == QEvent::FocusIn) {
-            m_kept = false;
-        }
-        return false;
-    }
-
-private:
-    QLineEdit* m_box;
-    bool m_kept = false;
-    int m_start = 0;
-    int m_length = 0;
-};
-
-}  // namespace
-
-void KeepBoxSelection(QLineEdit* box) {
-    if (!box->findChild<KeptSelection*>(QStringLiteral("KeptSelection"),
-                                        Qt::FindDirectChildrenOnly))
-        new KeptSelection(box);
-}
-
-void InsertFieldTextIntoBox(QLineEdit* box, const QString& text) {
-    const bool selected = box->hasSelectedText();
-    int start = selected ? box->selectionStart() : box->cursorPosition();
-    int length = selected ? box->selectionLength() : 0;
-    if (!box->hasFocus()) {
-        if (const auto* kept = box->findChild<KeptSelection*>(QStringLiteral("KeptSelection"),
-                                                              Qt::FindDirectChildrenOnly))
-            kept->Get(&start, &length);
-    }
-    const BoxInsertion result =
-        InsertIntoBox(box->text().toStdU16String(), start, length, text.toStdU16String());
-    box->setText(QString::fromStdU16String(result.text));
-    box->setFocus();
-    box->setCursorPosition(result.caret);
-}
-
-void InsertFieldTextIntoMemo(QPlainTextEdit* memo, const QString& text) {
-    const QTextCursor selection = memo->textCursor();
-    const int start = selection.selectionStart();
-    const int length = selection.selectionEnd() - start;
-    const QTextBlock block = memo->document()->findBlock(start);
-    const int lineStart = block.position();
-    const int col = start - lineStart;
-    const QString line = QString::fromStdU16String(InsertIntoMemoLine(
-        block.text().toStdU16String(), col, length, text.toStdU16String()));
-
-    QTextCursor edit(block);
-    edit.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    edit.insertText(line);
-    QTextCursor caret(memo->document());
-    caret.setPosition(lineStart + col + int(text.size()));
-    memo->setTextCursor(caret);
 }
 
 }  // namespace orvane::ui

@@ -7,59 +7,17 @@
 // width fitting and the click, double-click and leave events live here; what
 // the window does with them (status panel, insertion into the last-used box,
 // writing the table file) reaches it through the signals.
-#include <QAbstractTableModel>
 #include <QString>
 #include <QTableView>
 
 #include <vector>
 
 #include "smartformat/field_table.h"
+#include "ui/field_table_item_model.h"
 
 class QAction;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace orvane::ui {
-
-// The cells of a FieldTable as a 3-row table model: model column c is table
-// column c. Texts cross as UTF-8 <-> QString. The column count is read from
-// the table only by Reload(), so a table changed behind the model's back
-// never makes the views index past their sections.
-class FieldTableItemModel : public QAbstractTableModel {
-    Q_OBJECT
-
-public:
-    explicit FieldTableItemModel(FieldTable& table, QObject* parent = nullptr);
-
-    FieldTable& table() const { return m_table; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // Stores an edited cell in the table (display or edit role, field columns).
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    // Field cells are enabled and selectable, and editable once editing is on;
-    // the heading column has no flags at all.
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Rows: the heading column's texts. Columns: the column index.
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-
-    bool editable() const { return m_editable; }
-    void setEditable(bool on) { m_editable = on; }
-
-    // Re-reads everything, the column count included (a model reset: views
-    // drop their column widths, current cell and editors).
-    void Reload();
-    // Moves row `from` to position `to` in every column, the heading column
-    // included (the rows in between shift by one), and tells the views.
-    void MoveRow(int from, int to);
-
-private:
-    FieldTable& m_table;
-    int m_columns;
-    bool m_editable = false;
-};
 
 class FieldGrid : public QTableView {
     Q_OBJECT
@@ -163,20 +121,5 @@ struct FieldGridActions {
     QAction* Action_move_col_to_right = nullptr;
 };
 FieldGridActions MakeFieldGridActions(FieldGrid* grid, QObject* parent);
-
-// Makes `box` remember its selection (or caret) when it loses the focus: a
-// line edit drops its selection on focus-out, yet a double-click on the grid
-// replaces the selection the box had when the user left it. Call once when
-// building the window; a change of the box's text forgets the selection.
-void KeepBoxSelection(QLineEdit* box);
-// Applies a double-click's text to the expression box: the selection (or
-// the caret position) is replaced, the box gets the focus and the caret goes
-// to the end of its text. Without the focus, the box's selection is the one
-// kept by KeepBoxSelection (else its caret position).
-void InsertFieldTextIntoBox(QLineEdit* box, const QString& text);
-// Applies a double-click's text to the memo line holding the selection
-// start: the selected characters of that line are replaced (InsertIntoMemoLine);
-// the caret goes after the inserted text.
-void InsertFieldTextIntoMemo(QPlainTextEdit* memo, const QString& text);
 
 }  // namespace orvane::ui

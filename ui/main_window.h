@@ -1,14 +1,13 @@
 #pragma once
-// The main window TForm1: the five pages, the menus, the status line and the
-// timers; start-up, instance claim and shut-down; the calculator panel's
-// widgets, which forward their events to the CalculatorModel and mirror its
-// texts. The window is the engine's host (status panels, message boxes,
-// clock).
-#include <QHash>
+// The main window TForm1: the five pages (ui/pages/), the calculator panel
+// they share, the menus, the status line and the timers; start-up, the
+// instance protocol (instance number, window messages, shared block) and
+// shut-down. The window is the engine's host (status panels, message boxes,
+// clock) and the pages' host (PageHost); it owns the session, the field
+// table, the calculator model and the memo's access, and wires them into the
+// pages.
 #include <QMainWindow>
-#include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -18,31 +17,32 @@
 #include "platform/title_registry.h"
 #include "platform/window_messages.h"
 #include "smartformat/field_table.h"
+#include "smartformat/field_table_lookup.h"
 #include "smartformat/smart_session.h"
-#include "smartformat/system_values_linux.h"
 #include "ui/model/calculator_model.h"
-#include "ui/model/script_memo.h"
+#include "ui/pages/page_host.h"
 #include "ui/qt_memo.h"
 #include "ui/qt_system_values.h"
 #include "ui/style_manager.h"
 
 class QAction;
-class QComboBox;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 class QTimer;
-class QToolBar;
 class QWindow;
 
 namespace orvane::ui {
 
+class BrowserPage;
+class CalculatorPanel;
 class CrcPage;
 class FieldGrid;
+class MainPage;
+class ScriptMemoModel;
+class ToolsPage;
+class WebDataPage;
 class WindowMessagePort;
 
 // Where the window finds its files and shared resources. Empty members take
@@ -68,30 +68,48 @@ struct WindowOptions {
     int browserVisitMs = 3000;
 };
 
-class TForm1 : public QMainWindow, public EngineHost {
+// The timers' intervals.
+inline constexpr int kTimer0IntervalMs = 3000;   // the first tick after start-up
+inline constexpr int kTimer1IntervalMs = 15000;  // the web-data fetch
+
+class TForm1 : public QMainWindow, public EngineHost, public PageHost {
 public:
     // Builds the window and runs the start-up sequence (FormCreate). Needs an
     // OrvaneApplication.
     explicit TForm1(WindowOptions options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // --- EngineHost ---
+    // --- EngineHost and PageHost ---
     void StatusLine2Show(int panel, const std::string& text) override;
     void ShowMessage(MsgIcon icon, const std::string& text) override;
     LocalDateTime Now() override;
+    SmartSession& session() override { return m_session; }
+    CalculatorModel& calculator() override { return m_calc; }
+    FieldTable& fieldTable() override { return m_table; }
+    QtMemoAccess& memo() override { return m_memoAccess; }
+    void AppendMemo1(const QString& line) override;
+    void AppendMemo2(const QString& line) override;
+    const QString& Ini_name() const override { return m_Ini_name; }
+    const QString& programPath() const override { return m_programPath; }
 
     // --- start, run, stop ---
     // True after the start-up refused a ninth copy: the program ends without
     // showing the window and without saving anything.
     bool Terminated() const { return m_terminated; }
+    // The window was activated: status headings and handle, a visit to the
+    // browser page, the focus to the expression box, the grid's widths.
     void FormActivate();
     void Timer0Timer();
     void Timer1Timer();
+    // Shut-down: saves the table, the window settings and the memo.
     void FormClose();
+    // A private window message arrived (WM_KOR_MESSAGE0: a box and a memo line).
     void OnMyMessage(const platform::WindowMessage& message);
+    // The hidden "WM_KOR_MESSAGE0" button: sends the message to this window.
     void Button11Click();
+    // Tool menu "adj KOR Window": sends the message to every registered copy.
     void adjWindow1Click();
-    void Button_KOR_G_S_MEMClick();
+    // Tool menu "Reset": empty variable tables and the status headings.
     void SystemReset();
 
     // --- settings, styles, help ---
@@ -99,45 +117,30 @@ public:
     void Action_Save_styleExecute();
     void StyleClick(QAction* item);
     void HelpContentsItemClick();
+    // Help menu "Expresion ...": the expression help page.
     void Expresion1Click();
     void VisitmyHomePage1Click();
     void VisitmyGooglesite1Click();
 
-    // --- field table and memo files ---
+    // --- field table file ---
     void Action_load_table_contentsExecute();
     void Action_save_table_contentsExecute();
-    // The grid lost the focus: its cells go to the settings file (without
-    // clearing the section first).
-    void StringGridDebugExit();
-    // A double-click's text goes into the box used last (lastfocus).
-    void StringGridDebugInsert(const QString& text);
+    // Tool menu "Adj table width": fits the grid's columns.
     void Adjtablewidth1Click();
-    // Menu "Load File to Memo" / "Save Memo" and the memo's context menu:
-    // only while the memo has the keyboard focus.
-    void LoadformFile1Click();
-    void Savetofile1Click();
 
-    // --- script memo, search and smart-format box ---
-    void ComboBox_searchChange(const QString& text);
-    void Action_searchExecute();
-    void Action_search_upExecute();
-    void Button_SmartformatClick();
-    void ComboBoxEx_Smart_formatEndEdit();
-
-    // --- calculator panel ---
-    void Button_ExpressionClick();
+    // --- page entries (the calculator panel moves along) ---
     void MainEnter();
     void TabSheet_CRCEnter();
 
-    // --- what the window holds (for tests and the other pages) ---
-    SmartSession& session() { return m_session; }
-    CalculatorModel& calculator() { return m_calc; }
-    CrcPage& crcPage() { return *m_crcPage; }
-    ScriptMemoModel& scriptMemo() { return m_memoModel; }
-    FieldTable& fieldTable() { return m_table; }
-    FieldGrid& fieldGrid() { return *m_StringGridDebug; }
-    QtMemoAccess& memo() { return m_memoAccess; }
-    const QString& Ini_name() const { return m_Ini_name; }
+    // --- the pages and what the window holds (for tests) ---
+    MainPage& mainPage() const { return *m_mainPage; }
+    BrowserPage& browserPage() const { return *m_browserPage; }
+    WebDataPage& webDataPage() const { return *m_webDataPage; }
+    ToolsPage& toolsPage() const { return *m_toolsPage; }
+    CrcPage& crcPage() const { return *m_crcPage; }
+    CalculatorPanel& calculatorPanel() const { return *m_Panel4; }
+    FieldGrid& fieldGrid() const;
+    ScriptMemoModel& scriptMemo() const;
     const QString& hpPath() const { return m_hpPath; }
     const QString& version_Str() const { return m_version_Str; }
     const QString& BaseTitle() const { return m_baseTitle; }
@@ -150,28 +153,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildPages();
-    QWidget* BuildMainPage();
-    QWidget* BuildCalculatorPanel();
-    QWidget* BuildSmartFormatStrip();
-    // The memo search (box and the two search buttons) at the end of the
-    // field table's tool bar.
-    void AddSearchTools(QToolBar* bar);
-    void BuildMemo();
-    void ConnectFieldGrid();
-    // Memo events from the event filter; true when the event is consumed.
-    bool MemoEvent(QObject* watched, QEvent* event);
-    void SmartFormatBoxEvent(QEvent* event);
-    // Processes a template text and appends the result's lines to the memo.
-    void ProcessSmartFormat(const QString& text);
     void BuildStatusLine();
     void BuildMenus();
     void BuildStyleMenu();
-    void ConnectCalculator();
-    void MirrorCalculator(CalculatorModel::Item item);
+    void BuildTimers();
 
     void FormCreate();
     void OpenSharedBlock();
@@ -181,14 +169,10 @@ private:
     // that fails. Does nothing when the start-up could not read the file, so
     // that a file it could not show is never replaced.
     void SaveMemoFile();
-    void AppendMemo2(const QString& line);
-    void AppendMemo1(const QString& line);
     void AppendMemo_test(const QString& line);
     void OnFocusWindowChanged(QWindow* window);
+    // Every key of the window, before the focused control sees it.
     void PreviewKey(QKeyEvent* event);
-    // Records a key press in `box`; for a release, true when its press was
-    // recorded there (and forgets it).
-    bool TrackKey(QObject* box, QEvent* event);
 
     WindowOptions m_options;
     QString m_programPath;
@@ -199,7 +183,6 @@ private:
     FieldTableLookup m_tableLookup{m_table};
     QtMemoAccess m_memoAccess;
     CalculatorModel m_calc;
-    ScriptMemoModel m_memoModel{m_session, m_calc, m_memoAccess};
     StyleManager m_styles;
 
     // Program-wide state of the window module.
@@ -212,36 +195,18 @@ private:
     std::unique_ptr<platform::TitleHold> m_titleHold;
     std::unique_ptr<WindowMessagePort> m_messagePort;
     bool m_terminated = false;
-    bool m_tearingDown = false;
     bool m_memoLoadFailed = false;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
-    // Keys pressed in a box since it got the focus: a release only counts
-    // when its press went to the same box, so the Enter that chose a menu
-    // item or closed a box does not reach the box that gets the focus next.
-    QHash<QObject*, QSet<quint32>> m_keysDown;
 
-    // Pages and controls.
+    // Pages, the calculator panel and the status line.
     QTabWidget* m_PageControl1 = nullptr;
-    QWidget* m_Main = nullptr;
-    QWidget* m_Panel4 = nullptr;
+    MainPage* m_mainPage = nullptr;
+    BrowserPage* m_browserPage = nullptr;
+    WebDataPage* m_webDataPage = nullptr;
+    ToolsPage* m_toolsPage = nullptr;
     CrcPage* m_crcPage = nullptr;
-    FieldGrid* m_StringGridDebug = nullptr;
-    QPlainTextEdit* m_Memo_test = nullptr;
-    QComboBox* m_ComboBoxEx_Smart_format = nullptr;
-    QComboBox* m_ComboBox_search = nullptr;
-    QAction* m_Action_search = nullptr;
-    QAction* m_Action_search_up = nullptr;
-    QPlainTextEdit* m_Memo1 = nullptr;
-    QPlainTextEdit* m_Memo2 = nullptr;
-    QLineEdit* m_ComboBoxExpression = nullptr;
-    QPushButton* m_Button_Expression = nullptr;
-    QLineEdit* m_Edit_ans = nullptr;
-    QLineEdit* m_Edit_Hex = nullptr;
-    QLineEdit* m_Edit_DEC = nullptr;
-    QLineEdit* m_Edit_Binary = nullptr;
-    QLabel* m_label_sec_to_day_Time = nullptr;
-    QPushButton* m_Button11 = nullptr;
+    CalculatorPanel* m_Panel4 = nullptr;
     std::array<QLabel*, kStatusPanels> m_StatusLine{};
 
     // Menus.

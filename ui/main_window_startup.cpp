@@ -1,9 +1,9 @@
-// Start-up, activation, window messages, settings and shut-down of the main
-// window.
+// Start-up, activation, the instance protocol (instance number, window
+// messages, shared block), settings and shut-down of the main window.
 #include <QAction>
 #include <QFileInfo>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
@@ -19,18 +19,21 @@
 #include "platform/settings_path.h"
 #include "platform/shm_shared_block.h"
 #include "platform/socket_message_sender.h"
+#include "tools/share_memory_open.h"
+#include "ui/calculator_panel.h"
 #include "ui/field_grid.h"
 #include "ui/main_window.h"
 #include "ui/maker_links.h"
 #include "ui/memo_file.h"
+#include "ui/model/calculator_text.h"
 #include "ui/orvane_application.h"
+#include "ui/pages/browser_page.h"
+#include "ui/pages/main_page.h"
 #include "ui/sleep1.h"
 #include "ui/wide_text.h"
 #include "ui/window_message_port.h"
 #include "ui/window_settings.h"
 #include "variables/instance_slots.h"
-#include "variables/kor_listing.h"
-#include "variables/share_memory_open.h"
 
 namespace orvane::ui {
 
@@ -72,8 +75,7 @@ void TForm1::FormCreate() {
         m_hpPath = helpDir + u'/' + QString::fromLatin1(kHelpContentsPage);
         // 6. The shared block (a failure is a warning box; start-up goes on).
         OpenSharedBlock();
-        // 7. The caption until a number is claimed.
-        m_version_Str = Wide(GetFileVersion(Narrow(m_programPath)));
+        // 7. The caption until a number is claimed (with the version read in step 1).
         m_baseTitle = m_programPath + QStringLiteral("    (Ver: ") + m_version_Str + u')';
         setWindowTitle(m_baseTitle + QStringLiteral(" (?)"));
         // 8. The instance number.
@@ -171,11 +173,11 @@ void TForm1::FormActivate() {
     m_calc.ShowStatusHeadings(CalculatorModel::Headings::Activation);
     StatusLine2Show(kPanelBinary, HandleText(uint32_t(platform::OwnWindowHandle())));
     // A visit to the browser page, so that its view is drawn once.
-    m_PageControl1->setCurrentIndex(1);
-    m_PageControl1->currentWidget()->repaint();
+    m_PageControl1->setCurrentWidget(m_browserPage);
+    m_browserPage->repaint();
     Sleep1(m_options.browserVisitMs);
-    m_PageControl1->setCurrentIndex(0);
-    m_ComboBoxExpression->setFocus();
+    m_PageControl1->setCurrentWidget(m_mainPage);
+    m_Panel4->ComboBoxExpression()->setFocus();
     Adjtablewidth1Click();
 }
 
@@ -208,12 +210,7 @@ void TForm1::Button11Click() {
 void TForm1::adjWindow1Click() {
     platform::SocketMessageSender sender(m_options.runtimeDir,
                                          m_messagePort ? &m_messagePort->listener() : nullptr);
-    adjWindow(m_session.MapFilePointer(), sender, 402);
-}
-
-void TForm1::Button_KOR_G_S_MEMClick() {
-    for (const std::string& line : orvane::Button_KOR_G_S_MEMClick(m_session.MapFilePointer()))
-        m_memoAccess.AppendLine(line);
+    adjWindow(m_session.MapFilePointer(), sender);  // WParam 402, adjWindow's default
 }
 
 void TForm1::SystemReset() {
@@ -271,11 +268,11 @@ void TForm1::StyleClick(QAction* item) {
 
 void TForm1::Action_load_table_contentsExecute() {
     m_table.LoadFile(Narrow(m_Ini_name));
-    m_StringGridDebug->Refresh();  // loading may have added columns
+    m_mainPage->fieldGrid().Refresh();  // loading may have added columns
 }
 
 void TForm1::Action_save_table_contentsExecute() {
-    m_StringGridDebug->CommitEditor();  // a cell still being edited counts
+    m_mainPage->fieldGrid().CommitEditor();  // a cell still being edited counts
     m_table.SaveFile(Narrow(m_Ini_name));  // an unwritable file is not reported
     SaveMemoFile();
 }

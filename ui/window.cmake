@@ -1,17 +1,20 @@
-# The Qt window: the library orvane_window (every ui/*.cpp but main.cpp) and
-# the program orvane, with its help pages copied beside it.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Network Test)
+# The Qt window: the library orvane_window (every ui/*.cpp and ui/pages/*.cpp
+# but main.cpp) and the program orvane, with its help pages copied beside it.
+# Qt Widgets is linked here and nowhere else.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
-file(GLOB ORVANE_WINDOW_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+file(GLOB ORVANE_WINDOW_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/pages/*.cpp)
 list(REMOVE_ITEM ORVANE_WINDOW_SOURCES ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-file(GLOB ORVANE_WINDOW_HEADERS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.h)
+file(GLOB ORVANE_WINDOW_HEADERS CONFIGURE_DEPENDS
+     ${CMAKE_CURRENT_LIST_DIR}/*.h ${CMAKE_CURRENT_LIST_DIR}/pages/*.h)
 
 add_library(orvane_window STATIC ${ORVANE_WINDOW_SOURCES} ${ORVANE_WINDOW_HEADERS})
 set_target_properties(orvane_window PROPERTIES AUTOMOC ON)
-target_include_directories(orvane_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(orvane_window PUBLIC
+orvane_layer(orvane_window
   Qt6::Widgets
-  orvane_ui_model orvane_smartformat orvane_variables orvane_platform orvane_about orvane_tools)
+  orvane_ui_model orvane_smartformat orvane_variables orvane_platform orvane_platform_qt
+  orvane_about orvane_tools)
 
 add_executable(orvane ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(orvane PRIVATE orvane_window)

@@ -9,6 +9,8 @@
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 #include "engine/number_text.h"
+#include "ui/model/calculator_text.h"
+#include "ui/model/virtual_keys.h"
 
 namespace orvane::ui {
 

@@ -7,6 +7,10 @@
 // the session's EngineHost, memo lines through MemoAccess, speech through
 // SpeechOutput.
 //
+// The key codes are in virtual_keys.h, the memo's interface in memo_access.h,
+// the stateless text rules in calculator_text.h, the panel's fixed layout in
+// panel_layout.h.
+//
 // Text is engine text: UTF-8 bytes (the window converts with toUtf8/fromUtf8).
 // Where a rule counts characters of a box (font sizes, padding), UTF-16 code
 // units are counted, as the widgets do.
@@ -21,79 +25,11 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/model/memo_access.h"
+#include "ui/model/panel_layout.h"
 #include "variables/variable_session.h"
 
 namespace orvane::ui {
-
-// ---------------------------------------------------------------------------
-// Windows virtual key codes: the codes the panel's key rules are written in.
-// The window maps its key events to these with VirtualKeyFromQt (below) and
-// forwards the code.
-namespace vk {
-inline constexpr int Back = 8, Tab = 9, Clear = 12, Return = 13;
-inline constexpr int Shift = 16, Control = 17, Menu = 18, Pause = 19, Capital = 20;
-inline constexpr int Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36;
-inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
-inline constexpr int Snapshot = 44, Insert = 45, Delete = 46;
-inline constexpr int Key0 = 48, Key9 = 57;        // digits of the main keyboard
-inline constexpr int KeyA = 65, KeyZ = 90;        // letters
-inline constexpr int LWin = 91, Apps = 93;
-inline constexpr int Numpad0 = 96, Numpad9 = 105;  // digits of the numeric keypad
-inline constexpr int Multiply = 106, Add = 107, Subtract = 109, Decimal = 110, Divide = 111;
-inline constexpr int F1 = 112, F24 = 135;
-inline constexpr int NumLock = 144, Scroll = 145;
-inline constexpr int OemSemicolon = 186, OemPlus = 187, OemComma = 188, OemMinus = 189;
-inline constexpr int OemPeriod = 190, Oem2Slash = 191, Oem3Tilde = 192;
-inline constexpr int Oem4Bracket = 219, Oem5Backslash = 220, Oem6Bracket = 221, Oem7Quote = 222;
-}  // namespace vk
-
-// The Qt::Key values that VirtualKeyFromQt understands (the numeric values of
-// the Qt::Key enum, stable across Qt versions; printable keys are their ASCII
-// code, letters upper-case). Kept here so this library needs no Qt header.
-namespace qtkey {
-inline constexpr int Escape = 0x01000000, Tab = 0x01000001, Backtab = 0x01000002;
-inline constexpr int Backspace = 0x01000003, Return = 0x01000004, Enter = 0x01000005;
-inline constexpr int Insert = 0x01000006, Delete = 0x01000007, Pause = 0x01000008;
-inline constexpr int Print = 0x01000009, SysReq = 0x0100000a, Clear = 0x0100000b;
-inline constexpr int Home = 0x01000010, End = 0x01000011, Left = 0x01000012, Up = 0x01000013;
-inline constexpr int Right = 0x01000014, Down = 0x01000015, PageUp = 0x01000016;
-inline constexpr int PageDown = 0x01000017;
-inline constexpr int Shift = 0x01000020, Control = 0x01000021, Meta = 0x01000022;
-inline constexpr int Alt = 0x01000023, CapsLock = 0x01000024, NumLock = 0x01000025;
-inline constexpr int ScrollLock = 0x01000026;
-inline constexpr int F1 = 0x01000030, F24 = 0x01000047;
-inline constexpr int Super_L = 0x01000053, Super_R = 0x01000054, Menu = 0x01000055;
-}  // namespace qtkey
-
-// A key event as the window sees it, without Qt types: the Qt::Key value, the
-// keypad flag (Qt::KeypadModifier) and whether Shift is held.
-struct KeyDescription {
-    int qtKey = 0;
-    bool keypad = false;
-    bool shift = false;
-};
-
-// The platform virtual key code of a key, 0 when it has none. Keypad digits
-// and operators give 96..107/109..111 (keypad Enter gives 13 like Return);
-// the main keyboard's digits give 48..57 also when Shift turned them into
-// symbols (the usual US layout: ")!@#$%^&*(" lie on 0..9); "/" and "?" give
-// 191; the other punctuation keys give their US-layout OEM codes.
-int VirtualKeyFromQt(const KeyDescription& key);
-
-// ---------------------------------------------------------------------------
-// The script memo as far as the calculator panel uses it (the calculator's
-// tape and the source of the history keys). Implemented by the window over
-// its memo widget, by tests with a vector.
-class MemoAccess {
-public:
-    virtual ~MemoAccess() = default;
-    // Number of lines (line numbers count from 0).
-    virtual int LineCount() const = 0;
-    // The text of line `index`, 0 <= index < LineCount().
-    virtual std::string Line(int index) const = 0;
-    // Appends `line` as a new last line.
-    virtual void AppendLine(const std::string& line) = 0;
-};
 
 // Speech after each new answer. The default says nothing; the speech output
 // decides by the "Say Equation"/"Say Ansower" switches and stays silent while
@@ -104,49 +40,6 @@ public:
     // Last step of each answer fan-out, with the current box texts.
     virtual void speech_action(const std::string& expression, const std::string& answer);
 };
-
-// ---------------------------------------------------------------------------
-// Status line layout and fixed texts.
-inline constexpr int kStatusPanels = 5;
-inline constexpr std::array<int, kStatusPanels> kStatusPanelWidths{100, 100, 250, 150, 200};
-// Panel indices (0 = first).
-inline constexpr int kPanelAsc = 0, kPanelKeyCode = 1, kPanelCursor = 2, kPanelHex = 3,
-                     kPanelBinary = 4;
-
-// Initial fonts before any size rule applies (pixels).
-inline constexpr int kExpressionFontPixels = 32;  // Courier New bold
-inline constexpr int kAnswerFontPixels = 32;      // Arial bold
-inline constexpr int kConversionFontPixels = 16;  // Courier New bold
-inline constexpr const char* kSecToDayTimeInitial = "now()";
-inline constexpr const char* kInputButtonHint = "Example: 1+2+3*(5+8)+sin(1)";
-
-// ---------------------------------------------------------------------------
-// Pure helpers (no state).
-
-// min(20, round(91 / (n + 1))) + 8 points, n = answer length, ties to even.
-int AnswerFontPoints(int n);
-// min(16, round(500 / (n + 1))) + 8 points, n = expression length, ties to even.
-int ExpressionFontPoints(int n);
-// Length of UTF-8 text in UTF-16 code units (what a box counts).
-int WideLength(std::string_view utf8);
-// How many characters of `text` equal `ch`.
-int ContarLetras(std::string_view text, char ch);
-// Groups of four characters counted from the right, the leftmost padded with
-// "0", joined by one blank, at most 1000 characters: "101" gives "0101".
-std::string NibbleGroup(std::string_view text);
-// "<code>(0x<HEX, at least 2 digits>)": 13 gives "13(0x0D)".
-std::string KeyEchoText(int code);
-// The two lines (joined by CR LF) of the seconds-to-date-time label for
-// `secs`: "%d day %d:%d:%d" and the UTC moment "yyyy/mm/dd hh:nn:ss" in the
-// locale's separators. 90061 gives "1 day 1:1:1\r\n1970/01/02 01:01:01".
-std::string SecToDayTimeText(int32_t secs);
-// "Handle:%10d 0x%X" for the fifth panel at activation.
-std::string HandleText(uint32_t handle);
-// The memo lines of "Variable List": "%2d: %12s = " + value (number text),
-// from slot 0 to the first empty name.
-std::vector<std::string> VariableListLines(const INI_Parameter_Table& table);
-// The memo lines of "Str Variable List": "%2d: %12s = %s " (trailing blank).
-std::vector<std::string> StrVariableListLines(const INI_Str_Variable_Table& table);
 
 // ---------------------------------------------------------------------------
 // Wiring, per key in the expression box (the window previews every key):

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "engine/evaluator.h"
+#include "ui/model/calculator_text.h"
+#include "ui/model/virtual_keys.h"
 
 namespace orvane::ui {
 

@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "engine/crc.h"
-#include "test_support.h"
-#include "ui/crc_page.h"
+#include "tests/support/window_rig.h"
+#include "ui/pages/crc_page.h"
 #include "ui/wide_text.h"
 #include "ui/window_settings.h"
 

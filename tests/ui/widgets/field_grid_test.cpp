@@ -15,6 +15,7 @@
 
 #include "smartformat/field_table.h"
 #include "ui/field_grid.h"
+#include "ui/field_text_insertion.h"
 
 namespace orvane::ui {
 

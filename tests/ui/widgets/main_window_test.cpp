@@ -23,17 +23,19 @@
 #include "platform/ini_file.h"
 #include "platform/lock_file_title_registry.h"
 #include "platform/socket_message_sender.h"
-#include "test_support.h"
+#include "tests/support/window_rig.h"
+#include "ui/calculator_panel.h"
 #include "ui/memo_file.h"
+#include "ui/pages/main_page.h"
 #include "ui/sleep1.h"
 #include "variables/instance_slots.h"
 
 namespace orvane::ui {
 
-using test::DialogsScope;
 using test::Drain;
+using test::FindAction;
 using test::IniValue;
-using test::World;
+using test::WindowRig;
 
 namespace {
 
@@ -57,12 +59,6 @@ void Enter(TForm1& f, const QString& statement) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-QAction* FindAction(TForm1& f, const QString& caption) {
-    const auto actions = f.menuBar()->findChildren<QAction*>();
-    for (QAction* a : actions)
-        if (a->text() == caption) return a;
-    return nullptr;
-}
 
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -71,7 +67,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QString BaseTitle(const World& w) { return w.programPath + QStringLiteral("    (Ver: ?.?.?.?)"); }
+QString BaseTitle(const WindowRig& rig) { return rig.programPath() + QStringLiteral("    (Ver: ?.?.?.?)"); }
 
 const platform::WindowHandle kOwnHandle = platform::OwnWindowHandle();
 
@@ -105,7 +101,7 @@ private slots:
     void activationShowsHeadingsAndHandle();
     void menuBarHasEveryItem();
     void helpAndVisitOpenTheirPages();
-    void sleepKeepsEventsRunning();
+    void sleepKeepsEventsRunningAndNestedWaitsEndFirst();
 
 private:
     QPalette m_palette;
@@ -127,12 +123,11 @@ void MainWindowTest::cleanup() {
 // --- start-up and instance numbers ----------------------------------------------------
 
 void MainWindowTest::startupClaimsSlotOneAndShowsTheCaption() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
 
     QVERIFY(!f.Terminated());
-    QCOMPARE(f.windowTitle(), BaseTitle(w) + QStringLiteral(" (1)"));
+    QCOMPARE(f.windowTitle(), BaseTitle(rig) + QStringLiteral(" (1)"));
     QCOMPARE(OrvaneApplication::instance()->title(), QStringLiteral(" (1)Orvane"));
     QCOMPARE(f.instance_suffix(), QStringLiteral(" (1)"));
     QCOMPARE(int(f.session().instance_no()), 1);
@@ -140,11 +135,11 @@ void MainWindowTest::startupClaimsSlotOneAndShowsTheCaption() {
     QCOMPARE(int(f.session().MapFilePointer()->KOR[0].Share_Mem_KOR_num), 1);
     QCOMPARE(KorCount(f.session().MapFilePointer()), 1);
 
-    QCOMPARE(f.Ini_name(), w.ini());
+    QCOMPARE(f.Ini_name(), rig.ini());
     QCOMPARE(Memo(f, "Memo2")->toPlainText(),
-             QStringLiteral("Memo2\nini path & name: ") + w.ini());
+             QStringLiteral("Memo2\nini path & name: ") + rig.ini());
     QCOMPARE(f.memo().Lines(), ExampleTape());
-    QCOMPARE(f.hpPath(), w.options.helpDir + QStringLiteral("/index.html"));
+    QCOMPARE(f.hpPath(), rig.options.helpDir + QStringLiteral("/index.html"));
     QCOMPARE(f.version_Str(), QStringLiteral("?.?.?.?"));
     QCOMPARE(f.fieldTable().Cell(1, 0), std::string("Field_A"));
     const QStringList headings{"ASC()", "KEY CODE", "Cursor POS", "HEX", "BINARY"};
@@ -158,65 +153,63 @@ void MainWindowTest::startupClaimsSlotOneAndShowsTheCaption() {
     f.Timer0Timer();
     QVERIFY(!f.Timer0()->isActive());
 
-    QVERIFY(scope.dialogs.boxes.isEmpty());
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.boxes.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MainWindowTest::secondCopyIsNumberTwo() {
-    DialogsScope scope;
-    World w;
-    auto first = std::make_unique<TForm1>(w.options);
-    auto second = std::make_unique<TForm1>(w.options);
-    QCOMPARE(second->windowTitle(), BaseTitle(w) + QStringLiteral(" (2)"));
+    WindowRig rig;
+    rig.Window();  // the first copy
+    auto second = rig.OpenAnother();
+    QCOMPARE(second->windowTitle(), BaseTitle(rig) + QStringLiteral(" (2)"));
     QCOMPARE(OrvaneApplication::instance()->title(), QStringLiteral(" (2)Orvane"));
     QCOMPARE(KorSlotHandle(second->session().MapFilePointer(), 2), std::optional<int32_t>(kOwnHandle));
     QCOMPARE(KorCount(second->session().MapFilePointer()), 2);
 
     // With 1 and 3 running and 2 gone, the next copy takes 2 again.
-    auto third = std::make_unique<TForm1>(w.options);
+    auto third = rig.OpenAnother();
     QCOMPARE(third->instance_suffix(), QStringLiteral(" (3)"));
     second.reset();
-    TForm1 again(w.options);
-    QCOMPARE(again.instance_suffix(), QStringLiteral(" (2)"));
-    QVERIFY(scope.dialogs.boxes.isEmpty());
+    auto again = rig.OpenAnother();
+    QCOMPARE(again->instance_suffix(), QStringLiteral(" (2)"));
+    QVERIFY(rig.dialogs.boxes.isEmpty());
 }
 
 void MainWindowTest::ninthCopyIsRefusedAndSavesNothing() {
-    DialogsScope scope;
-    World w;
-    platform::LockFileTitleRegistry registry(w.options.runtimeDir);
+    WindowRig rig;
+    platform::LockFileTitleRegistry registry(rig.options.runtimeDir);
     std::vector<std::unique_ptr<platform::TitleHold>> running;
     for (int n = 1; n <= 8; ++n)
-        running.push_back(registry.TryHold((BaseTitle(w) + QStringLiteral(" (%1)").arg(n)).toStdString()));
+        running.push_back(registry.TryHold((BaseTitle(rig) + QStringLiteral(" (%1)").arg(n)).toStdString()));
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         QVERIFY(f.Terminated());
-        QCOMPARE(f.windowTitle(), BaseTitle(w) + QStringLiteral(" (?)"));
-        QCOMPARE(scope.dialogs.boxes.size(), 1);
-        QCOMPARE(scope.dialogs.boxes[0].icon, MsgIcon::Error);
-        QCOMPARE(scope.dialogs.boxes[0].text, QStringLiteral("Maximum number of Orvane are 8"));
+        QCOMPARE(f.windowTitle(), BaseTitle(rig) + QStringLiteral(" (?)"));
+        QCOMPARE(rig.dialogs.boxes.size(), 1);
+        QCOMPARE(rig.dialogs.boxes[0].icon, MsgIcon::Error);
+        QCOMPARE(rig.dialogs.boxes[0].text, QStringLiteral("Maximum number of Orvane are 8"));
         QCOMPARE(KorCount(f.session().MapFilePointer()), 0);
     }
-    QVERIFY(!QFile::exists(w.ini()));
-    QVERIFY(!QFile::exists(w.memo()));
+    rig.DestroyWindow();
+    QVERIFY(!QFile::exists(rig.ini()));
+    QVERIFY(!QFile::exists(rig.memo()));
 }
 
 void MainWindowTest::sharedBlockMissingIsAWarningOnly() {
-    DialogsScope scope;
-    World w;
-    w.options.sharedBlockName = "no/such/block";
-    TForm1 f(w.options);
-    QCOMPARE(scope.dialogs.boxes.size(), 1);
-    QCOMPARE(scope.dialogs.boxes[0].icon, MsgIcon::Warning);
-    QCOMPARE(scope.dialogs.boxes[0].title, QStringLiteral("Warning"));
-    QCOMPARE(scope.dialogs.boxes[0].text, QStringLiteral("Could not create file map"));
+    WindowRig rig;
+    rig.options.sharedBlockName = "no/such/block";
+    TForm1& f = rig.Window();
+    QCOMPARE(rig.dialogs.boxes.size(), 1);
+    QCOMPARE(rig.dialogs.boxes[0].icon, MsgIcon::Warning);
+    QCOMPARE(rig.dialogs.boxes[0].title, QStringLiteral("Warning"));
+    QCOMPARE(rig.dialogs.boxes[0].text, QStringLiteral("Could not create file map"));
     QVERIFY(f.session().MapFilePointer() == nullptr);
-    QCOMPARE(f.windowTitle(), BaseTitle(w) + QStringLiteral(" (1)"));
+    QCOMPARE(f.windowTitle(), BaseTitle(rig) + QStringLiteral(" (1)"));
     // Nothing to list or to send to; the calculator still works.
-    f.Button_KOR_G_S_MEMClick();
+    f.mainPage().Button_KOR_G_S_MEMClick();
     f.adjWindow1Click();
     QCOMPARE(f.memo().Lines(), ExampleTape());
-    QCOMPARE(scope.dialogs.boxes.size(), 1);
+    QCOMPARE(rig.dialogs.boxes.size(), 1);
     Enter(f, QStringLiteral("1+2"));
     QCOMPARE(Box(f, "Edit_ans")->text(), QStringLiteral("3"));
 }
@@ -224,9 +217,8 @@ void MainWindowTest::sharedBlockMissingIsAWarningOnly() {
 // --- calculator panel ----------------------------------------------------------------
 
 void MainWindowTest::typingAStatementFillsEveryBox() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     Enter(f, QStringLiteral("6*7"));
 
     QCOMPARE(Box(f, "Edit_ans")->text(), QStringLiteral("42"));
@@ -253,17 +245,16 @@ void MainWindowTest::typingAStatementFillsEveryBox() {
     QCOMPARE(Box(f, "Edit_ans")->text(), QStringLiteral("90061"));
     QCOMPARE(f.memo().LineCount(), lines);
     // Seconds to date-time from the Tool menu.
-    FindAction(f, QStringLiteral("Sec_to_day_time"))->trigger();
+    FindAction(f, QStringLiteral("Sec_to_day_time")).trigger();
     Drain();
     QCOMPARE(f.findChild<QLabel*>(QStringLiteral("label_sec_to_day_Time"))->text(),
              QStringLiteral("1 day 1:1:1\n1970/01/02 01:01:01"));
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MainWindowTest::continuationKeysUseTheKeypad() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     QLineEdit* box = Box(f, "ComboBoxExpression");
     Enter(f, QStringLiteral("1+2"));
     // Keypad "+" continues the selected statement.
@@ -293,9 +284,8 @@ void MainWindowTest::continuationKeysUseTheKeypad() {
 }
 
 void MainWindowTest::strayKeyReleaseDoesNotEvaluate() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     QLineEdit* box = Box(f, "ComboBoxExpression");
     QTest::keyClicks(box, QStringLiteral("1/0"));
     const int lines = f.memo().LineCount();
@@ -304,23 +294,22 @@ void MainWindowTest::strayKeyReleaseDoesNotEvaluate() {
     QTest::keyRelease(box, Qt::Key_Return);
     QTest::keyRelease(Box(f, "Edit_DEC"), Qt::Key_Return);
     QCOMPARE(f.memo().LineCount(), lines);
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
     QCOMPARE(Box(f, "Edit_Hex")->text(), QString());
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(scope.dialogs.errors.size(), 1);
+    QCOMPARE(rig.dialogs.errors.size(), 1);
 }
 
 void MainWindowTest::errorsGoToTheErrorDialogAndTheProgramCarriesOn() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     Enter(f, QStringLiteral("2+3"));
     const int lines = f.memo().LineCount();
 
     Enter(f, QStringLiteral("1/0"));
-    QCOMPARE(scope.dialogs.errors.size(), 1);
-    QCOMPARE(scope.dialogs.errors[0].text, QStringLiteral("Floating point division by zero"));
-    QCOMPARE(scope.dialogs.errors[0].title, QStringLiteral(" (1)Orvane"));
+    QCOMPARE(rig.dialogs.errors.size(), 1);
+    QCOMPARE(rig.dialogs.errors[0].text, QStringLiteral("Floating point division by zero"));
+    QCOMPARE(rig.dialogs.errors[0].title, QStringLiteral(" (1)Orvane"));
     QCOMPARE(Box(f, "Edit_ans")->text(), QStringLiteral("5"));
     QCOMPARE(f.memo().LineCount(), lines);  // the failed statement is not on the tape
 
@@ -329,24 +318,23 @@ void MainWindowTest::errorsGoToTheErrorDialogAndTheProgramCarriesOn() {
     QTest::keyClick(Box(f, "ComboBoxExpression"), Qt::Key_End);
     QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("Button_Expression")), Qt::LeftButton);
     Drain();
-    QCOMPARE(scope.dialogs.errors.size(), 2);
-    QCOMPARE(scope.dialogs.errors[1].text, QStringLiteral("Invalid floating point operation"));
+    QCOMPARE(rig.dialogs.errors.size(), 2);
+    QCOMPARE(rig.dialogs.errors[1].text, QStringLiteral("Invalid floating point operation"));
     Enter(f, QStringLiteral("2.5"));
-    FindAction(f, QStringLiteral("Sec_to_day_time"))->trigger();
+    FindAction(f, QStringLiteral("Sec_to_day_time")).trigger();
     Drain();
-    QCOMPARE(scope.dialogs.errors.size(), 3);
-    QCOMPARE(scope.dialogs.errors[2].text, QStringLiteral("'2.5' is not a valid integer value"));
+    QCOMPARE(rig.dialogs.errors.size(), 3);
+    QCOMPARE(rig.dialogs.errors[2].text, QStringLiteral("'2.5' is not a valid integer value"));
     QCOMPARE(f.findChild<QLabel*>(QStringLiteral("label_sec_to_day_Time"))->text(), QStringLiteral("now()"));
 
     Enter(f, QStringLiteral("7*6"));
     QCOMPARE(Box(f, "Edit_ans")->text(), QStringLiteral("42"));
-    QCOMPARE(scope.dialogs.errors.size(), 3);
+    QCOMPARE(rig.dialogs.errors.size(), 3);
 }
 
 void MainWindowTest::answerAndConversionBoxesConvert() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     // Typing into the answer box runs the conversions.
     QTest::keyClicks(Box(f, "Edit_ans"), QStringLiteral("255"));
     Drain();
@@ -370,9 +358,8 @@ void MainWindowTest::answerAndConversionBoxesConvert() {
 }
 
 void MainWindowTest::keyEchoInTheStatusLine() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     QTest::keyClick(Memo(f, "Memo_test"), Qt::Key_A);
     QCOMPARE(f.StatusPanelText(0), QStringLiteral("97(0x61)"));
     QCOMPARE(f.StatusPanelText(1), QStringLiteral("65(0x41)"));
@@ -387,9 +374,8 @@ void MainWindowTest::keyEchoInTheStatusLine() {
 }
 
 void MainWindowTest::variableListsAndReset() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     Enter(f, QStringLiteral("a=5"));
     Enter(f, QStringLiteral("s:str=[\"hi\"]"));
     const int before = f.memo().LineCount();
@@ -400,7 +386,7 @@ void MainWindowTest::variableListsAndReset() {
     QCOMPARE(lines, (QStringList{" 0:            A = 5", " 0:            S = hi "}));
 
     f.StatusLine2Show(2, "x");
-    FindAction(f, QStringLiteral("&Reset"))->trigger();
+    FindAction(f, QStringLiteral("&Reset")).trigger();
     Drain();
     QVERIFY(f.session().INI_Parameter()[0].Name.empty());
     QCOMPARE(f.StatusPanelText(2), QStringLiteral("Cursor POS"));
@@ -412,14 +398,13 @@ void MainWindowTest::variableListsAndReset() {
 // --- settings and styles ----------------------------------------------------------------
 
 void MainWindowTest::settingsAreAppliedAndWrittenBack() {
-    DialogsScope scope;
-    World w;
-    WriteFile(w.ini(),
+    WindowRig rig;
+    WriteFile(rig.ini(),
               "[Table]\n1-0=Alpha\n1-1=01 02\n[Styles]\nStyle Name=Carbon\nForm Width=0x400\n"
               "Form Height=599\nForm Left=10\nForm Top=20\nSay Equation=1\nSay Ansower=0\n");
     StyleManager reference;
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         QCOMPARE(f.width(), 1024);
         QCOMPARE(f.height(), 600);
         QCOMPARE(f.pos(), QPoint(10, 20));
@@ -428,8 +413,8 @@ void MainWindowTest::settingsAreAppliedAndWrittenBack() {
             QCOMPARE(item->isChecked(), item->text() == QLatin1String("Carbon"));
         QCOMPARE(QApplication::palette().color(QPalette::Window),
                  reference.PaletteOf(QStringLiteral("Carbon")).color(QPalette::Window));
-        QVERIFY(FindAction(f, QStringLiteral("Say Equation "))->isChecked());
-        QVERIFY(!FindAction(f, QStringLiteral("Say Ansower"))->isChecked());
+        QVERIFY(FindAction(f, QStringLiteral("Say Equation ")).isChecked());
+        QVERIFY(!FindAction(f, QStringLiteral("Say Ansower")).isChecked());
         QCOMPARE(f.fieldTable().Cell(1, 0), std::string("Alpha"));
         QCOMPARE(f.fieldTable().Cell(2, 0), std::string("Field_B"));
 
@@ -437,47 +422,47 @@ void MainWindowTest::settingsAreAppliedAndWrittenBack() {
         Enter(f, QStringLiteral("1+1"));
         QVERIFY(f.close());
     }
-    QCOMPARE(IniValue(w.ini(), "Styles", "Style Name"), std::string("Carbon"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Width"), std::string("900"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Height"), std::string("700"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Left"), std::string("10"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Top"), std::string("20"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Say Equation"), std::string("1"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Say Ansower"), std::string("0"));
-    QCOMPARE(IniValue(w.ini(), "Table", "1-0"), std::string("Alpha"));
-    QCOMPARE(IniValue(w.ini(), "Table", "2-1"), std::string("11 22 33 44 55 66"));
+    rig.DestroyWindow();
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Style Name"), std::string("Carbon"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Width"), std::string("900"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Height"), std::string("700"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Left"), std::string("10"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Top"), std::string("20"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Say Equation"), std::string("1"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Say Ansower"), std::string("0"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "1-0"), std::string("Alpha"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "2-1"), std::string("11 22 33 44 55 66"));
     QStringList memo;
-    QVERIFY(LoadMemoLines(w.memo(), memo));
+    QVERIFY(LoadMemoLines(rig.memo(), memo));
     // The 36 example lines (the last, empty one is where the caret rests),
     // then the statement.
     QCOMPARE(memo, ExampleTape() << QStringLiteral("1+1"));
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MainWindowTest::firstRunWritesNoStyleName() {
-    DialogsScope scope;
-    World w;
+    WindowRig rig;
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         QCOMPARE(f.size(), QSize(800, 750));
         QCOMPARE(f.pos(), QPoint(0, 0));
-        QVERIFY(!FindAction(f, QStringLiteral("Say Equation "))->isChecked());
-        QVERIFY(FindAction(f, QStringLiteral("Say Ansower"))->isChecked());
+        QVERIFY(!FindAction(f, QStringLiteral("Say Equation ")).isChecked());
+        QVERIFY(FindAction(f, QStringLiteral("Say Ansower")).isChecked());
         for (QAction* item : f.StyleMenu()->actions()) QVERIFY(!item->isChecked());
         QVERIFY(f.close());
     }
-    QCOMPARE(IniValue(w.ini(), "Styles", "Style Name"), std::string("<missing>"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Width"), std::string("800"));
-    QCOMPARE(IniValue(w.ini(), "Styles", "Say Ansower"), std::string("1"));
+    rig.DestroyWindow();
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Style Name"), std::string("<missing>"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Width"), std::string("800"));
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Say Ansower"), std::string("1"));
 }
 
 void MainWindowTest::styleMenuSwitchesAtOnce() {
-    DialogsScope scope;
-    World w;
+    WindowRig rig;
     StyleManager reference;
     const QColor original = QApplication::palette().color(QPalette::Window);
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         auto item = [&](const char* name) {
             for (QAction* a : f.StyleMenu()->actions())
                 if (a->text() == QLatin1String(name)) return a;
@@ -500,17 +485,17 @@ void MainWindowTest::styleMenuSwitchesAtOnce() {
         for (QAction* a : f.StyleMenu()->actions()) QCOMPARE(a->isChecked(), a == item("Windows"));
         QVERIFY(f.close());
     }
-    QCOMPARE(IniValue(w.ini(), "Styles", "Style Name"), std::string("Windows"));
+    rig.DestroyWindow();
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Style Name"), std::string("Windows"));
 }
 
 // --- memo file -------------------------------------------------------------------------------
 
 void MainWindowTest::memoFileLoadedAndSaved() {
-    DialogsScope scope;
-    World w;
-    WriteFile(w.memo(), "1+1\r\n2+2\r\n");
+    WindowRig rig;
+    WriteFile(rig.memo(), "1+1\r\n2+2\r\n");
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         QCOMPARE(f.memo().Lines(), (QStringList{"1+1", "2+2"}));
         // The history keys read that tape.
         QTest::keyClick(Box(f, "ComboBoxExpression"), Qt::Key_Up);
@@ -518,72 +503,71 @@ void MainWindowTest::memoFileLoadedAndSaved() {
         Enter(f, QStringLiteral("3+3"));
         QVERIFY(f.close());
     }
+    rig.DestroyWindow();
     QStringList lines;
-    QVERIFY(LoadMemoLines(w.memo(), lines));
+    QVERIFY(LoadMemoLines(rig.memo(), lines));
     QCOMPARE(lines, (QStringList{"1+1", "2+2", "3+3"}));
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MainWindowTest::unreadableMemoFileIsReportedAndNeverReplaced() {
-    DialogsScope scope;
-    World w;
-    QVERIFY(QDir().mkpath(w.memo()));  // a folder where the file should be
+    WindowRig rig;
+    QVERIFY(QDir().mkpath(rig.memo()));  // a folder where the file should be
     {
-        TForm1 f(w.options);
-        QCOMPARE(scope.dialogs.errors.size(), 1);
-        QVERIFY2(scope.dialogs.errors[0].text.startsWith(QStringLiteral("Cannot ")),
-                 qPrintable(scope.dialogs.errors[0].text));
+        TForm1& f = rig.Window();
+        QCOMPARE(rig.dialogs.errors.size(), 1);
+        QVERIFY2(rig.dialogs.errors[0].text.startsWith(QStringLiteral("Cannot ")),
+                 qPrintable(rig.dialogs.errors[0].text));
         QCOMPARE(f.memo().Lines(), ExampleTape());
         QVERIFY(f.close());
     }
+    rig.DestroyWindow();
     // No second error from saving: the memo was not written over it.
-    QCOMPARE(scope.dialogs.errors.size(), 1);
-    QVERIFY(QFileInfo(w.memo()).isDir());
-    QCOMPARE(IniValue(w.ini(), "Styles", "Form Width"), std::string("800"));
+    QCOMPARE(rig.dialogs.errors.size(), 1);
+    QVERIFY(QFileInfo(rig.memo()).isDir());
+    QCOMPARE(IniValue(rig.ini(), "Styles", "Form Width"), std::string("800"));
 }
 
 // --- window messages and the shared block -------------------------------------------------------
 
 void MainWindowTest::windowMessagesAreShownAndLogged() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     const QString boxText = QString::number(kOwnHandle) + QString::fromUtf8(" wmme 第一种消息处理方式");
 
     f.Button11Click();
-    QCOMPARE(scope.dialogs.boxes.size(), 1);
-    QCOMPARE(scope.dialogs.boxes[0].icon, MsgIcon::None);
-    QCOMPARE(scope.dialogs.boxes[0].title, QStringLiteral(" (1)Orvane"));
-    QCOMPARE(scope.dialogs.boxes[0].text, boxText);
+    QCOMPARE(rig.dialogs.boxes.size(), 1);
+    QCOMPARE(rig.dialogs.boxes[0].icon, MsgIcon::None);
+    QCOMPARE(rig.dialogs.boxes[0].title, QStringLiteral(" (1)Orvane"));
+    QCOMPARE(rig.dialogs.boxes[0].text, boxText);
     QCOMPARE(LastMemoLine(f), QStringLiteral("got message:    0"));
 
     // The broadcast reaches the own slot, the only one occupied.
-    FindAction(f, QStringLiteral("adj KOR Window"))->trigger();
+    FindAction(f, QStringLiteral("adj KOR Window")).trigger();
     Drain();
-    QCOMPARE(scope.dialogs.boxes.size(), 2);
+    QCOMPARE(rig.dialogs.boxes.size(), 2);
     QCOMPARE(LastMemoLine(f), QStringLiteral("got message:  402"));
 
     // Another process's message arrives through the event loop; its sender
     // waits until the window has handled it.
     std::atomic<bool> delivered{false};
     std::thread other([&] {
-        platform::SocketMessageSender sender(w.options.runtimeDir);
+        platform::SocketMessageSender sender(rig.options.runtimeDir);
         delivered = sender.Send(kOwnHandle, {platform::WM_KOR_MESSAGE0, 12345, 0});
     });
     QTRY_COMPARE(LastMemoLine(f), QStringLiteral("got message:12345"));
     other.join();
     QVERIFY(delivered);
-    QCOMPARE(scope.dialogs.boxes.size(), 3);
+    QCOMPARE(rig.dialogs.boxes.size(), 3);
 }
 
 void MainWindowTest::sharedTextsAreListed() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     Share_Memory* block = f.session().MapFilePointer();
     QVERIFY(block);
     const int before = f.memo().LineCount();
-    f.Button_KOR_G_S_MEMClick();
+    f.mainPage().Button_KOR_G_S_MEMClick();
     QCOMPARE(f.memo().LineCount(), before);  // all texts empty: nothing
 
     std::strcpy(block->KOR[0].Share_Mem_private_data, "hello");
@@ -599,9 +583,8 @@ void MainWindowTest::sharedTextsAreListed() {
 // --- activation, menus, help ---------------------------------------------------------------------
 
 void MainWindowTest::activationShowsHeadingsAndHandle() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     auto* pages = f.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     const QString handle = QString::asprintf("Handle:%10d 0x%X", kOwnHandle, unsigned(kOwnHandle));
 
@@ -627,9 +610,8 @@ void MainWindowTest::activationShowsHeadingsAndHandle() {
 }
 
 void MainWindowTest::menuBarHasEveryItem() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     // Caption per item, "-" for a separator; a leading "?" marks a check
     // item (then "+" or "-" its mark); "(hidden)" an item that is not shown.
     auto describe = [](QMenu* menu) {
@@ -661,8 +643,8 @@ void MainWindowTest::menuBarHasEveryItem() {
              (QStringList{"Help", "Expresion   1+2*5 sin(['x'])  ....", "-", "&Visit my Home Page",
                           "&Visit my Google site", "About"}));
 
-    QCOMPARE(FindAction(f, QStringLiteral("E&xit"))->statusTip(), QStringLiteral("Exit this application"));
-    QAction* help = FindAction(f, QStringLiteral("Help"));
+    QCOMPARE(FindAction(f, QStringLiteral("E&xit")).statusTip(), QStringLiteral("Exit this application"));
+    QAction* help = &FindAction(f, QStringLiteral("Help"));
     QCOMPARE(help->statusTip(), QStringLiteral("Display the help contents screen"));
     QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(f.findChild<QPushButton*>(QStringLiteral("Button_Expression"))->toolTip(),
@@ -670,7 +652,7 @@ void MainWindowTest::menuBarHasEveryItem() {
     QVERIFY(!f.findChild<QPushButton*>(QStringLiteral("Button11"))->isVisibleTo(&f));
 
     // The source view follows its check item.
-    QAction* source = FindAction(f, QStringLiteral("Show web source code"));
+    QAction* source = &FindAction(f, QStringLiteral("Show web source code"));
     source->trigger();
     Drain();
     QVERIFY(!Memo(f, "Memo1")->isHidden());
@@ -680,26 +662,32 @@ void MainWindowTest::menuBarHasEveryItem() {
 }
 
 void MainWindowTest::helpAndVisitOpenTheirPages() {
-    DialogsScope scope;
-    World w;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     for (const char* caption : {"Help", "Expresion   1+2*5 sin(['x'])  ....", "&Visit my Home Page",
                                 "&Visit my Google site"})
-        FindAction(f, QLatin1String(caption))->trigger();
+        FindAction(f, QLatin1String(caption)).trigger();
     Drain();
-    QCOMPARE(scope.dialogs.urls.size(), 4);
-    QCOMPARE(scope.dialogs.urls[0], QUrl::fromLocalFile(w.options.helpDir + "/index.html"));
-    QCOMPARE(scope.dialogs.urls[1], QUrl::fromLocalFile(w.options.helpDir + "/Expression_Process.htm"));
-    QCOMPARE(scope.dialogs.urls[2].scheme(), QStringLiteral("https"));
-    QCOMPARE(scope.dialogs.urls[3].scheme(), QStringLiteral("https"));
-    QVERIFY(scope.dialogs.urls[2] != scope.dialogs.urls[3]);
+    QCOMPARE(rig.dialogs.urls.size(), 4);
+    QCOMPARE(rig.dialogs.urls[0], QUrl::fromLocalFile(rig.options.helpDir + "/index.html"));
+    QCOMPARE(rig.dialogs.urls[1], QUrl::fromLocalFile(rig.options.helpDir + "/Expression_Process.htm"));
+    QCOMPARE(rig.dialogs.urls[2].scheme(), QStringLiteral("https"));
+    QCOMPARE(rig.dialogs.urls[3].scheme(), QStringLiteral("https"));
+    QVERIFY(rig.dialogs.urls[2] != rig.dialogs.urls[3]);
 }
 
-void MainWindowTest::sleepKeepsEventsRunning() {
-    bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
-    QVERIFY(Sleep1(0));
-    QVERIFY(ran);
+// Sleep1 handles every event while it waits; a wait started inside another
+// one ends first, even when the outer one's time is up earlier.
+void MainWindowTest::sleepKeepsEventsRunningAndNestedWaitsEndFirst() {
+    QStringList order;
+    QTimer::singleShot(0, [&] {
+        order << QStringLiteral("event");
+        Sleep1(30);
+        order << QStringLiteral("inner wait ended");
+    });
+    Sleep1(10);
+    order << QStringLiteral("outer wait ended");
+    QCOMPARE(order, (QStringList{"event", "inner wait ended", "outer wait ended"}));
 }
 
 }  // namespace orvane::ui

@@ -15,17 +15,18 @@
 #include <QTextBlock>
 
 #include "platform/ini_file.h"
-#include "test_support.h"
-#include "ui/crc_page.h"
+#include "tests/support/window_rig.h"
+#include "ui/calculator_panel.h"
 #include "ui/field_grid.h"
 #include "ui/memo_file.h"
+#include "ui/pages/crc_page.h"
+#include "ui/pages/main_page.h"
 
 namespace orvane::ui {
 
-using test::DialogsScope;
 using test::Drain;
 using test::IniValue;
-using test::World;
+using test::WindowRig;
 
 namespace {
 
@@ -74,10 +75,9 @@ private slots:
 // memo file holds the example lines and the statement; the settings file the
 // table and the window size.
 void MemoWidgetTest::typedStatementEndsUpInTheMemoFile() {
-    World w;
-    DialogsScope scope;
+    WindowRig rig;
     {
-        TForm1 f(w.options);
+        TForm1& f = rig.Window();
         f.show();
         QLineEdit* box = f.findChild<QLineEdit*>(QStringLiteral("ComboBoxExpression"));
         box->setFocus();
@@ -87,18 +87,18 @@ void MemoWidgetTest::typedStatementEndsUpInTheMemoFile() {
         Drain();
         QVERIFY(f.close());
     }
+    rig.DestroyWindow();
     QStringList lines;
-    QVERIFY(LoadMemoLines(w.memo(), lines));
+    QVERIFY(LoadMemoLines(rig.memo(), lines));
     QCOMPARE(lines, InitialMemoLines().mid(0, 36) << QStringLiteral("6*7"));
-    QCOMPARE(IniValue(w.ini(), "Table", "1-0"), std::string("Field_A"));
-    QVERIFY(IniValue(w.ini(), "Styles", "Form Width") != "<missing>");
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QCOMPARE(IniValue(rig.ini(), "Table", "1-0"), std::string("Field_A"));
+    QVERIFY(IniValue(rig.ini(), "Styles", "Form Width") != "<missing>");
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MemoWidgetTest::enterInTheMemoWritesTheAnswerBelow() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     QPlainTextEdit* memo = MemoBoxOf(f);
     const int y = LineOf(f, QStringLiteral("0x1D"));
     QVERIFY(y > 0);
@@ -130,15 +130,14 @@ void MemoWidgetTest::enterInTheMemoWritesTheAnswerBelow() {
     const QStringList before = f.memo().Lines();
     PlaceCaret(f, int(before.size()) - 1, 0);
     QTest::keyClick(memo, Qt::Key_Return);
-    QCOMPARE(scope.dialogs.errors.size(), 1);
+    QCOMPARE(rig.dialogs.errors.size(), 1);
     QCOMPARE(f.memo().Lines(), before);
 }
 
 // Down through every example line shows its answer; none of them raises.
 void MemoWidgetTest::arrowKeysWalkTheExampleLines() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QPlainTextEdit* memo = MemoBoxOf(f);
     QLineEdit* answer = f.findChild<QLineEdit*>(QStringLiteral("Edit_ans"));
@@ -153,14 +152,13 @@ void MemoWidgetTest::arrowKeysWalkTheExampleLines() {
     QCOMPARE(seen.value(QStringLiteral("X1016(255)")), QStringLiteral("FF"));
     QCOMPARE(seen.value(QStringLiteral("1+['&VAR:A']")), QStringLiteral("101"));
     QCOMPARE(seen.value(QStringLiteral("MAX(1,2,3,min(2,3,4))")), QStringLiteral("3"));
-    QVERIFY2(scope.dialogs.errors.isEmpty(), qPrintable(scope.dialogs.errors.value(0).text));
-    QVERIFY(scope.dialogs.boxes.isEmpty());
+    QVERIFY2(rig.dialogs.errors.isEmpty(), qPrintable(rig.dialogs.errors.value(0).text));
+    QVERIFY(rig.dialogs.boxes.isEmpty());
 }
 
 void MemoWidgetTest::positionDisplayFollowsTheCaret() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     QPlainTextEdit* memo = MemoBoxOf(f);
     f.memo().SetLines({QStringLiteral("1B 24 43"), QStringLiteral("ABC")});
     PlaceCaret(f, 0, 5);
@@ -186,9 +184,8 @@ void MemoWidgetTest::positionDisplayFollowsTheCaret() {
 }
 
 void MemoWidgetTest::searchWhileTypingAndF3() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QPlainTextEdit* memo = MemoBoxOf(f);
     QComboBox* search = Combo(f, "ComboBox_search");
@@ -220,67 +217,64 @@ void MemoWidgetTest::searchWhileTypingAndF3() {
 }
 
 void MemoWidgetTest::loadAndSaveNeedTheMemoFocus() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    const QString target = w.dir.filePath(QStringLiteral("saved.txt"));
-    scope.dialogs.chosenFile = target;
+    const QString target = rig.File(QStringLiteral("saved.txt"));
+    rig.dialogs.chosenFile = target;
 
     // Without the memo's focus the menu commands do nothing.
     f.findChild<QLineEdit*>(QStringLiteral("ComboBoxExpression"))->setFocus();
-    f.Savetofile1Click();
-    f.LoadformFile1Click();
-    QVERIFY(scope.dialogs.fileDialogs.isEmpty());
+    f.mainPage().Savetofile1Click();
+    f.mainPage().LoadformFile1Click();
+    QVERIFY(rig.dialogs.fileDialogs.isEmpty());
 
     MemoBoxOf(f)->setFocus();
-    f.Savetofile1Click();
-    QCOMPARE(scope.dialogs.fileDialogs.size(), 1);
-    QCOMPARE(scope.dialogs.fileDialogs[0].proposedName, QStringLiteral("tmp_file.txt"));
-    QCOMPARE(scope.dialogs.fileDialogs[0].filter, QStringLiteral("Text File (*.txt)"));
-    QCOMPARE(scope.dialogs.fileDialogs[0].dir, w.dir.filePath(QStringLiteral("prog")));
+    f.mainPage().Savetofile1Click();
+    QCOMPARE(rig.dialogs.fileDialogs.size(), 1);
+    QCOMPARE(rig.dialogs.fileDialogs[0].proposedName, QStringLiteral("tmp_file.txt"));
+    QCOMPARE(rig.dialogs.fileDialogs[0].filter, QStringLiteral("Text File (*.txt)"));
+    QCOMPARE(rig.dialogs.fileDialogs[0].dir, rig.File(QStringLiteral("prog")));
     QStringList saved;
     QVERIFY(LoadMemoLines(target, saved));
     QCOMPARE(saved, f.memo().Lines());
 
     // Round trip: a changed memo comes back as it was saved.
     f.memo().SetLines({QStringLiteral("other")});
-    f.LoadformFile1Click();
+    f.mainPage().LoadformFile1Click();
     QCOMPARE(f.memo().Lines(), saved);
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MemoWidgetTest::loadReadsUtf16AndReportsUnreadableFiles() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     MemoBoxOf(f)->setFocus();
 
-    const QString utf16 = w.dir.filePath(QStringLiteral("wide.txt"));
+    const QString utf16 = rig.File(QStringLiteral("wide.txt"));
     {
         QFile file(utf16);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QStringEncoder enc(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         file.write(enc.encode(QStringLiteral("1+1\r\nÄ=2\r\n")));
     }
-    scope.dialogs.chosenFile = utf16;
-    f.LoadformFile1Click();
+    rig.dialogs.chosenFile = utf16;
+    f.mainPage().LoadformFile1Click();
     QCOMPARE(f.memo().Lines(), (QStringList{QStringLiteral("1+1"), QStringLiteral("Ä=2")}));
 
     // A folder cannot be read: the error dialog, and the memo stays.
-    scope.dialogs.chosenFile = w.dir.path();
-    OrvaneApplication::Run([&] { f.LoadformFile1Click(); });
-    QCOMPARE(scope.dialogs.errors.size(), 1);
+    rig.dialogs.chosenFile = rig.folder();
+    OrvaneApplication::Run([&] { f.mainPage().LoadformFile1Click(); });
+    QCOMPARE(rig.dialogs.errors.size(), 1);
     QCOMPARE(f.memo().Lines(), (QStringList{QStringLiteral("1+1"), QStringLiteral("Ä=2")}));
 }
 
 void MemoWidgetTest::smartFormatBoxAppendsResultsAndKeepsItsHistory() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QComboBox* smart = Combo(f, "ComboBoxEx_Smart_format");
     QCOMPARE(smart->currentText(),
@@ -302,8 +296,8 @@ void MemoWidgetTest::smartFormatBoxAppendsResultsAndKeepsItsHistory() {
     edit->setText(QStringLiteral("['Lines']"));
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Return);
-    QVERIFY2(scope.dialogs.errors.isEmpty(), qPrintable(scope.dialogs.errors.value(0).text));
-    QVERIFY2(scope.dialogs.boxes.isEmpty(), qPrintable(scope.dialogs.boxes.value(0).text));
+    QVERIFY2(rig.dialogs.errors.isEmpty(), qPrintable(rig.dialogs.errors.value(0).text));
+    QVERIFY2(rig.dialogs.boxes.isEmpty(), qPrintable(rig.dialogs.boxes.value(0).text));
     const QStringList lines = f.memo().Lines();
     QCOMPARE(lines.mid(lines.size() - 2),
              (QStringList{QStringLiteral("1B 24 43 02 99 05"), QStringLiteral("x")}));
@@ -317,9 +311,8 @@ void MemoWidgetTest::smartFormatBoxAppendsResultsAndKeepsItsHistory() {
 // Entering the CRC page docks the calculator panel there; a preset writes its
 // expression into the expression box, which evaluates to the page's result.
 void MemoWidgetTest::crcPageBorrowsTheCalculatorPanel() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     auto* tabs = f.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     QWidget* panel4 = f.findChild<QWidget*>(QStringLiteral("Panel4"));
@@ -330,19 +323,18 @@ void MemoWidgetTest::crcPageBorrowsTheCalculatorPanel() {
     f.crcPage().RadioGroup_CRC_Quick_SettingClick(5);  // CRC16/CCITT-FALSE
     auto* box = f.findChild<QLineEdit*>(QStringLiteral("ComboBoxExpression"));
     QCOMPARE(box->text(), QStringLiteral("['&STR_VAR:xxx':CRC_16_FFFF_0000_1021_0_0(BB)]"));
-    f.Button_ExpressionClick();
+    f.calculatorPanel().Button_ExpressionClick();
     QCOMPARE(f.findChild<QLineEdit*>(QStringLiteral("Edit_ans"))->text(), QStringLiteral("F740"));
 
     tabs->setCurrentIndex(0);
     QVERIFY(!crc->isAncestorOf(panel4));
     QVERIFY(tabs->widget(0)->isAncestorOf(panel4));
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 void MemoWidgetTest::gridDoubleClickInsertsIntoTheLastUsedBox() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     FieldGrid& grid = f.fieldGrid();
     auto dblClick = [&](int col, int row) {
@@ -375,15 +367,14 @@ void MemoWidgetTest::gridDoubleClickInsertsIntoTheLastUsedBox() {
     dblClick(2, 1);
     QCOMPARE(f.memo().Lines(),
              (QStringList{QStringLiteral("a 11 22 33 44 55 66 b"), QStringLiteral("next")}));
-    QVERIFY(scope.dialogs.errors.isEmpty());
+    QVERIFY(rig.dialogs.errors.isEmpty());
 }
 
 // Leaving the grid writes its cells without clearing the section; the full
 // save replaces the section.
 void MemoWidgetTest::leavingTheGridWritesTheTable() {
-    World w;
-    DialogsScope scope;
-    TForm1 f(w.options);
+    WindowRig rig;
+    TForm1& f = rig.Window();
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     FieldGrid& grid = f.fieldGrid();
@@ -391,7 +382,7 @@ void MemoWidgetTest::leavingTheGridWritesTheTable() {
     grid.Refresh();
     grid.setFocus();
     MemoBoxOf(f)->setFocus();
-    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("Field_D"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "4-0"), std::string("Field_D"));
 
     // Deleting column 4 and leaving again keeps the old key of the last
     // column; the full save drops it.
@@ -399,10 +390,10 @@ void MemoWidgetTest::leavingTheGridWritesTheTable() {
     grid.Action_del_colExecute();
     grid.setFocus();
     MemoBoxOf(f)->setFocus();
-    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("Field_D"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "4-0"), std::string("Field_D"));
     f.Action_save_table_contentsExecute();
-    QCOMPARE(IniValue(w.ini(), "Table", "4-0"), std::string("<missing>"));
-    QCOMPARE(IniValue(w.ini(), "Table", "1-0"), std::string("Field_A"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "4-0"), std::string("<missing>"));
+    QCOMPARE(IniValue(rig.ini(), "Table", "1-0"), std::string("Field_A"));
 }
 
 }  // namespace orvane::ui

@@ -1,7 +1,16 @@
-// Runs the widget test classes offscreen in one application object.
+// Runs the widget test classes offscreen in one application object:
+//   ui_widget_tests [ClassName] [QTest options...]
+// With a class name only that class runs (CTest runs each class as a test of
+// its own); without one, every class runs.
 #include <QTest>
 
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "engine/format_settings.h"
+#include "tests/support/recording_host.h"
 #include "ui/orvane_application.h"
 
 QObject* MakeWindowFilesTest();
@@ -13,12 +22,29 @@ QObject* MakeFieldGridTest();
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     orvane::ui::OrvaneApplication app(argc, argv);
-    orvane::SetFormatSettings(orvane::FormatSettings::CLocale());
+    const orvane::test::CLocaleScope locale;
+
+    const std::vector<std::function<QObject*()>> makers = {
+        MakeWindowFilesTest, MakeMainWindowTest, MakeMemoWidgetTest, MakeCrcPageTest,
+        MakeFieldGridTest};
+    // The first argument names a class when it is no option.
+    const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
+    std::vector<char*> args(argv, argv + argc);
+    if (only) args.erase(args.begin() + 1);
     int failed = 0;
-    for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest(),
-                          MakeCrcPageTest(), MakeFieldGridTest()}) {
-        failed += QTest::qExec(test, argc, argv);
-        delete test;
+    bool found = !only;
+    for (const auto& make : makers) {
+        std::unique_ptr<QObject> test(make());
+        // The class name without its namespace.
+        const char* name = test->metaObject()->className();
+        if (const char* colon = std::strrchr(name, ':')) name = colon + 1;
+        if (only && std::strcmp(name, only) != 0) continue;
+        found = true;
+        failed += QTest::qExec(test.get(), int(args.size()), args.data());
+    }
+    if (!found) {
+        qWarning("no widget test class named %s", only);
+        return 2;
     }
     return failed == 0 ? 0 : 1;
 }

@@ -10,7 +10,7 @@
 //           calc.SetExpressionText(e); });
 //   - entering the page docks the calculator panel at its bottom edge:
 //       page->TabSheet_CRCEnter(panel4);   // from the tab widget's currentChanged
-//     Entering the main page moves the panel back (the window's MainEnter).
+//     Entering the main page moves the panel back (MainPage::MainEnter).
 //
 // Errors a handler raises (data that is not hexadecimal) go to the
 // application's error dialog (OrvaneApplication::Run) as soon as they are

@@ -1,6 +1,6 @@
 // The CRC page's widgets: layout, event forwarding to CrcPageModel and the
 // mirror of its state.
-#include "ui/crc_page.h"
+#include "ui/pages/crc_page.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
