@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (Release, build/) and starts Orvane. Without a
+# Installs what is missing, builds (Release, build/) the programs it starts
+# and nothing else (no tests, no benchmarks), and starts Orvane. Without a
 # window program or without a display it starts orvane-eval, which reads
 # statements from the terminal.
 set -euo pipefail
@@ -8,7 +9,8 @@ source scripts/deps.sh
 orvane_install_deps
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVANE_QT=ON
-cmake --build build -j"$(nproc)"
+# orvane_programs: orvane, orvane-eval and orvane-tool, as far as they exist.
+cmake --build build -j"$(nproc)" --target orvane_programs
 
 if [ -x build/bin/orvane ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/orvane "$@"
