@@ -99,7 +99,9 @@ public:
     // The window was activated: status headings and handle, a visit to the
     // browser page, the focus to the expression box, the grid's widths.
     void FormActivate();
+    // The first tick after start-up; stops itself.
     void Timer0Timer();
+    // The web-data fetch's tick; stops itself.
     void Timer1Timer();
     // Shut-down: saves the table, the window settings and the memo.
     void FormClose();
@@ -113,9 +115,14 @@ public:
     void SystemReset();
 
     // --- settings, styles, help ---
+    // Applies section "Styles" of the settings file: style, size, position,
+    // speech switches.
     void Action_Load_styleExecute();
+    // Writes them back, then the memo file.
     void Action_Save_styleExecute();
+    // A Style menu item: switches the application's style at once.
     void StyleClick(QAction* item);
+    // Help menu "Help" (F1): the help contents page.
     void HelpContentsItemClick();
     // Help menu "Expresion ...": the expression help page.
     void Expresion1Click();
@@ -123,7 +130,10 @@ public:
     void VisitmyGooglesite1Click();
 
     // --- field table file ---
+    // File menu "Load Table Contents": the table from section "Table".
     void Action_load_table_contentsExecute();
+    // File menu "Save Table Contents": the table replaces section "Table",
+    // then the memo file is written.
     void Action_save_table_contentsExecute();
     // Tool menu "Adj table width": fits the grid's columns.
     void Adjtablewidth1Click();
