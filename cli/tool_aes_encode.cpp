@@ -34,6 +34,7 @@ int RunAesEncode(ToolContext& ctx) {
             piece.clear();
             encoder.Feed(text, piece);
             ctx.out.Write(piece);
+            return ctx.out.Error() == 0;  // no reader left: stop reading
         },
         err);
     if (!read)

@@ -75,7 +75,7 @@ bool ReadAll(int fd, std::string& out, int& err) {
     return true;
 }
 
-bool StreamText(int fd, const std::function<void(std::string_view)>& feed, int& err) {
+bool StreamText(int fd, const std::function<bool(std::string_view)>& feed, int& err) {
     // The last two bytes read are held back until the next read shows that
     // they are not the end of the input.
     constexpr size_t kHold = 2;
@@ -91,7 +91,7 @@ bool StreamText(int fd, const std::function<void(std::string_view)>& feed, int& 
         if (n == 0) break;
         const size_t have = held + size_t(n);
         const size_t give = have > kHold ? have - kHold : 0;
-        if (give) feed(std::string_view(buf.data(), give));
+        if (give && !feed(std::string_view(buf.data(), give))) return true;
         held = have - give;
         std::memmove(buf.data(), buf.data() + give, held);
     }

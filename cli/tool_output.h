@@ -37,9 +37,9 @@ private:
 bool ReadAll(int fd, std::string& out, int& err);
 
 // Reads everything from `fd` and hands it to `feed` piece by piece, with one
-// trailing line break (LF or CR LF) of the whole left out; false (with errno
-// in `err`) when a read fails.
-bool StreamText(int fd, const std::function<void(std::string_view)>& feed, int& err);
+// trailing line break (LF or CR LF) of the whole left out; stops early when
+// `feed` returns false. False (with errno in `err`) when a read fails.
+bool StreamText(int fd, const std::function<bool(std::string_view)>& feed, int& err);
 
 // Drops one trailing line break (LF or CR LF) from `text`.
 void DropOneLineBreak(std::string& text);

@@ -219,7 +219,8 @@ void AesBase64Encoder::EncryptAndEncode(const uint8_t* in, size_t blocks, std::s
 void AesBase64Encoder::Feed(std::string_view plain, std::string& out) {
     const auto* p = Bytes(plain);
     size_t left = plain.size();
-    if (m_plainLength && left) {
+    if (left == 0) return;
+    if (m_plainLength) {
         const size_t take = std::min(left, 16 - m_plainLength);
         std::memcpy(m_plain.data() + m_plainLength, p, take);
         m_plainLength += take;
