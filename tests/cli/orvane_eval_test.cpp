@@ -13,87 +13,18 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli_process.h"
+
 extern char** environ;
 
 namespace orvane::test {
 namespace {
 
 // A child orvane-eval with pipes on its standard input, output and error.
-class Eval {
+class Eval : public test::CliProcess {
 public:
-    explicit Eval(std::vector<std::string> args, std::vector<std::string> env = {}) {
-        args.insert(args.begin(), ORVANE_EVAL_EXE);
-        int in[2], out[2], err[2];
-        EXPECT_EQ(pipe2(in, O_CLOEXEC), 0);
-        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
-        EXPECT_EQ(pipe2(err, O_CLOEXEC), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> envStrings;
-        for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
-        envStrings.emplace_back("ORVANE_SHARED_BLOCK_NAME=orvane-cli-test-" + std::to_string(getpid()));
-        for (std::string& e : env) envStrings.push_back(e);
-        std::vector<char*> envp;
-        for (std::string& e : envStrings) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(in[0]);
-        close(out[1]);
-        close(err[1]);
-        m_in = in[1];
-        m_out = out[0];
-        m_err = err[0];
-    }
-    ~Eval() { Finish(); }
-
-    void Write(const std::string& text) { ASSERT_EQ(write(m_in, text.data(), text.size()), ssize_t(text.size())); }
-    // The next line of standard output; waits for it.
-    std::string ReadLine() {
-        std::string line;
-        char c;
-        while (read(m_out, &c, 1) == 1 && c != '\n') line += c;
-        return line;
-    }
-    // Closes the input, collects everything and returns the exit status.
-    int Finish() {
-        if (m_in >= 0) close(m_in), m_in = -1;
-        if (m_pid <= 0) return m_status;
-        pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
-        int open = 2;
-        char buf[4096];
-        while (open > 0 && poll(fds, 2, -1) > 0) {
-            for (int i = 0; i < 2; ++i) {
-                if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
-                const ssize_t n = read(fds[i].fd, buf, sizeof buf);
-                if (n <= 0) {
-                    close(fds[i].fd);
-                    fds[i].fd = -1;
-                    --open;
-                } else {
-                    (i == 0 ? out : err).append(buf, size_t(n));
-                }
-            }
-        }
-        int status = 0;
-        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        m_pid = -1;
-        m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return m_status;
-    }
-
-    std::string out, err;
-
-private:
-    pid_t m_pid = -1;
-    int m_in = -1, m_out = -1, m_err = -1, m_status = -1;
+    explicit Eval(std::vector<std::string> args, std::vector<std::string> env = {})
+        : CliProcess(ORVANE_EVAL_EXE, std::move(args), std::move(env)) {}
 };
 
 TEST(OrvaneEval, PlainOutputAndExitStatus) {
