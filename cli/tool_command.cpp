@@ -39,6 +39,7 @@ std::string ToolUsage() {
     }
     text +=
         "A TEXT that is not given is read from standard input (one trailing line break dropped).\n"
+        "crc-search without FRAME reads one frame per line of standard input.\n"
         "--key and --iv default to the tools page's initial text; --iv \"\" is the empty IV.\n"
         "Exit status: 0 on success, 1 when the operation failed, 2 for usage errors.\n";
     return text;

@@ -98,5 +98,6 @@ int RunAesDecode(ToolContext& ctx);
 int RunSysinfo(ToolContext& ctx);
 int RunDatetime(ToolContext& ctx);
 int RunGuid(ToolContext& ctx);
+int RunCrcSearch(ToolContext& ctx);
 
 }  // namespace orvane

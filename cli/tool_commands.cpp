@@ -16,7 +16,7 @@ constexpr ToolCommand kCommands[] = {
     {"guid",         "",                                        RunGuid},
     {"fetch",        "[--definitions FILE] [--section N] [--ini FILE] [--timeout-ms MS]", nullptr},
     {"update-check", "[--base URL]",                            nullptr},
-    {"crc-search",   "[--width 8|16] [--skip N] FRAME...",      nullptr},
+    {"crc-search",   "[--width 8|16] [--skip N] FRAME...",      RunCrcSearch},
 };
 // clang-format on
 

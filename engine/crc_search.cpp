@@ -26,6 +26,10 @@ CrcFoundModel ToModel(const Candidate& c) {
     return m;
 }
 
+// True when a frame of n bytes holds `skip` bytes and a CRC of crcBytes
+// (written so that no skip, however large, wraps around).
+bool Holds(size_t n, size_t skip, size_t crcBytes) { return n >= skip && n - skip >= crcBytes; }
+
 std::string FrameNumber(size_t index) { return "frame " + std::to_string(index + 1); }
 
 }  // namespace
@@ -39,7 +43,7 @@ uint16_t FrameCrcValue(std::span<const uint8_t> frame, int width, CrcByteOrder o
 
 bool CrcModelFitsFrame(const CrcFoundModel& model, std::span<const uint8_t> frame, size_t skip) {
     const size_t crcBytes = size_t(model.params.width / 8);
-    if (frame.size() < skip + crcBytes) return false;
+    if (!Holds(frame.size(), skip, crcBytes)) return false;
     const uint16_t crc = CrcBitwise(model.params, frame.subspan(skip, frame.size() - skip - crcBytes));
     return crc == FrameCrcValue(frame, model.params.width, model.order);
 }
@@ -66,8 +70,8 @@ CrcSearchResult SearchCrcModels(const CrcSearchRequest& request) {
             return result;
         }
         total += n;
-        if (n < request.skip + 1) fits8 = false;
-        if (n < request.skip + 2) fits16 = false;
+        if (!Holds(n, request.skip, 1)) fits8 = false;
+        if (!Holds(n, request.skip, 2)) fits16 = false;
     }
     if (total > kCrcSearchMaxTotalBytes) {
         result.error =
@@ -79,7 +83,7 @@ CrcSearchResult SearchCrcModels(const CrcSearchRequest& request) {
     if (!do8 && !do16) {
         const size_t crcBytes = request.width8 ? 1 : 2;
         for (size_t i = 0; i < frames.size(); ++i) {
-            if (frames[i].size() >= request.skip + crcBytes) continue;
+            if (Holds(frames[i].size(), request.skip, crcBytes)) continue;
             const size_t n = frames[i].size();
             result.error = FrameNumber(i) + " has " + std::to_string(n) + (n == 1 ? " byte" : " bytes") +
                            ": too short for " + std::to_string(request.skip) +

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <csignal>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,109 @@ TEST(OrvaneTool, DatetimeAndGuid) {
     EXPECT_NE(g1.out, g2.out);
 }
 
+// Frames that end in their CRC-16/MODBUS (little-endian), of three lengths.
+const std::vector<std::string> kModbusFrames = {"01 03 00 00 00 01 84 0A", "01 03 00 00 00 0A C5 CD",
+                                                "11 10 00 01 00 02 04 D2 16 2E 99 63 D5"};
+constexpr const char* kModbusLine = "CRC_16_FFFF_0000_8005_1_1 little CRC-16/MODBUS";
+
+std::string FirstLine(const std::string& out) { return out.substr(0, out.find('\n')); }
+
+TEST(OrvaneTool, CrcSearch) {
+    const auto crc = [](std::vector<std::string> frames) {
+        frames.insert(frames.begin(), "crc-search");
+        return frames;
+    };
+    std::vector<std::string> modbus = crc(kModbusFrames);
+    const std::string help = " (see orvane-tool --help)\n";
+    const std::string tabs = [] {
+        std::string t;
+        for (int i = 0; i < 30; ++i) t += "0A\t";
+        return t;
+    }();
+    const std::string shownTabs = [] {
+        std::string t;
+        for (int i = 0; i < 20; ++i) t += "0A\\x09";
+        return t;
+    }();
+    const std::vector<std::string> noFit = {"01 02 03 04 05", "10 20 30 40 50 60 70",
+                                            "AA BB CC DD EE FF 00 11 22", "DE AD BE EF CA FE BA BE 12 34 56"};
+    std::vector<std::string> noFit16 = crc(noFit);
+    noFit16.insert(noFit16.begin() + 1, "--width=16");
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string first;  // the first line of standard output ("" for none)
+        std::string err;
+        const char* everyLineStarts = "CRC_";
+    } rows[] = {
+        {"catalogue model named", modbus, "", 0, kModbusLine, ""},
+        {"frames from standard input",
+         {"crc-search"},
+         "\n  \n01 03 00 00 00 01 84 0A\r\n01030000000ac5cd\n\t\n11 10 00 01 00 02 04 D2 16 2E 99 63 D5",
+         0, kModbusLine, ""},
+        {"--width 8",
+         {"crc-search", "--width", "8", "01 02 1B", "A1 B2 C3 D4 25", "00 11 22 33 44 55 66 77 88 99 ED"},
+         "", 0, "CRC_8_00_00_07_0_0 - CRC-8/SMBUS", "", "CRC_8_"},
+        {"--skip leaves leading bytes out",
+         crc({"--skip", "2", "1B 24 31 32 33 34 35 36 37 38 39 31 C3", "1B 24 01 02 13 73",
+              "1B 24 DE AD BE EF 00 CE C8"}),
+         "", 0, "CRC_16_0000_0000_1021_0_0 big CRC-16/XMODEM", ""},
+        {"no model fits", crc(noFit), "", 1, "", "orvane-tool: no CRC-8 or CRC-16 model fits these frames\n"},
+        {"no CRC-16 model fits", noFit16, "", 1, "", "orvane-tool: no CRC-16 model fits these frames\n"},
+        {"not hex", crc({"01 02 03", "01 0G 33 \xC3\xA9"}), "", 2, "",
+         "orvane-tool: frame 2 \"01 0G 33 \\xC3\\xA9\" is not hex byte text such as \"1B 24 43 02 99 05\"" + help},
+        {"not hex, long line of standard input shown cut", {"crc-search"}, "01 02 03\n\n" + tabs + "Z\n", 2, "",
+         "orvane-tool: frame 2 \"" + shownTabs + "...\" is not hex byte text such as \"1B 24 43 02 99 05\"" +
+             help},
+        {"too short for the CRC", crc({"--width", "16", "01 02 03", "05"}), "", 2, "",
+         "orvane-tool: frame 2 \"05\" has 1 byte: too short for 0 skipped bytes and a 2-byte CRC" + help},
+        {"too short for skip and CRC", crc({"--skip", "3", "01 02 03 04", "01 02 03"}), "", 2, "",
+         "orvane-tool: frame 2 \"01 02 03\" has 3 bytes: too short for 3 skipped bytes and a 1-byte CRC" +
+             help},
+        {"--width 5", crc({"--width", "5", "01 02 03"}), "", 2, "", "orvane-tool: --width needs 8 or 16: 5" + help},
+        {"--skip -1", crc({"--skip", "-1", "01 02 03"}), "", 2, "",
+         "orvane-tool: --skip needs a whole number of bytes, 0 or more: -1" + help},
+        {"--skip abc", crc({"--skip=abc", "01 02 03"}), "", 2, "",
+         "orvane-tool: --skip needs a whole number of bytes, 0 or more: abc" + help},
+        {"nothing on standard input", {"crc-search"}, "\n \r\n", 2, "",
+         "orvane-tool: no FRAME given and none on standard input" + help},
+    };
+    for (const Row& r : rows) {
+        const Result res = RunTool(r.args, r.input);
+        EXPECT_EQ(res.status, r.status) << r.name;
+        EXPECT_EQ(res.err, r.err) << r.name;
+        EXPECT_EQ(FirstLine(res.out), r.first) << r.name;
+        if (r.first.empty()) {
+            EXPECT_EQ(res.out, "") << r.name;
+        }
+        for (size_t at = 0; at < res.out.size(); at = res.out.find('\n', at) + 1)
+            EXPECT_EQ(res.out.compare(at, std::strlen(r.everyLineStarts), r.everyLineStarts), 0)
+                << r.name << ": " << res.out.substr(at);
+    }
+    // Standard input gives what the arguments give.
+    EXPECT_EQ(RunTool({"crc-search"}, kModbusFrames[0] + "\n" + kModbusFrames[1] + "\n" + kModbusFrames[2]).out,
+              RunTool(modbus).out);
+}
+
+// The first name printed, as a template function over each frame's covered
+// bytes in orvane-eval, gives the CRC stored at the frame's end.
+TEST(OrvaneTool, CrcSearchNameComputesTheFramesCrcInATemplate) {
+    const Result found = RunTool({"crc-search", kModbusFrames[0], kModbusFrames[1], kModbusFrames[2]});
+    ASSERT_EQ(FirstLine(found.out), kModbusLine);
+    const std::string name = found.out.substr(0, found.out.find(' '));
+    for (const std::string& frame : kModbusFrames) {
+        const size_t bytes = (frame.size() + 1) / 3;
+        // Byte k (1-based) of the field text occupies characters 3k-2 and 3k-1;
+        // the CRC, little-endian, is the last two bytes.
+        const std::string item = "['F':" + name + "([1.." + std::to_string(3 * (bytes - 2) - 1) + "])]";
+        CliProcess eval(ORVANE_EVAL_EXE, {"--no-shared", "-t", "--field", "F=" + frame, item}, {"LC_ALL=C"});
+        EXPECT_EQ(eval.Finish(), 0) << item << ": " << eval.err;
+        EXPECT_EQ(eval.out, frame.substr(frame.size() - 2) + frame.substr(frame.size() - 5, 2) + "\n") << item;
+    }
+}
+
 TEST(OrvaneTool, UsageErrors) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -170,7 +274,7 @@ TEST(OrvaneTool, UsageErrors) {
         {"guid", "--x"},
         {"fetch"},
         {"update-check"},
-        {"crc-search", "0102"},
+        {"crc-search", "--bogus", "0102"},
     };
     for (const auto& args : bad) {
         const Result r = RunTool(args);

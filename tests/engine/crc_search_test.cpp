@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -283,6 +284,7 @@ TEST(CrcSearch, CapListsOneHundredAndCountsTheRest) {
 
 TEST(CrcSearch, FramesThatCannotBeSearched) {
     const Bytes three(3, 0x11);
+    const size_t kHugeSkip = std::numeric_limits<size_t>::max();
     const struct {
         const char* what;
         std::vector<Bytes> frames;
@@ -297,6 +299,10 @@ TEST(CrcSearch, FramesThatCannotBeSearched) {
          "frame 2 has 2 bytes: too short for 2 skipped bytes and a 1-byte CRC", 1},
         {"too short for CRC-16", {three, three, Bytes(1, 0)}, 0, false, true,
          "frame 3 has 1 byte: too short for 0 skipped bytes and a 2-byte CRC", 2},
+        {"a skip no frame can hold", {three}, kHugeSkip, true, true,
+         "frame 1 has 3 bytes: too short for " + std::to_string(kHugeSkip) +
+             " skipped bytes and a 1-byte CRC",
+         0},
         {"empty frame", {Bytes{}}, 0, true, true,
          "frame 1 has 0 bytes: too short for 0 skipped bytes and a 1-byte CRC", 0},
         {"too long", {three, Bytes(kCrcSearchMaxFrameBytes + 1, 0)}, 0, true, true,
