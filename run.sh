@@ -11,6 +11,7 @@ orvane_install_deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORVANE_QT=ON
 # orvane_programs: orvane, orvane-eval and orvane-tool, as far as they exist.
 cmake --build build -j"$(nproc)" --target orvane_programs
+echo "Command-line tools: build/bin/orvane-eval, build/bin/orvane-tool (see README.md)"
 
 if [ -x build/bin/orvane ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/orvane "$@"

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 extern char** environ;
 
@@ -23,7 +24,8 @@ void CloseFd(int& fd) {
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, ChildOptions options) {
     int in[2] = {-1, -1}, out[2] = {-1, -1}, err[2] = {-1, -1};
-    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 ||
+    const bool pipeOut = options.stdoutFd < 0;
+    if (pipe2(in, O_CLOEXEC) != 0 || (pipeOut && pipe2(out, O_CLOEXEC) != 0) ||
         (options.captureStderr && pipe2(err, O_CLOEXEC) != 0)) {
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             if (fd >= 0) close(fd);
@@ -32,7 +34,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, ChildOptions op
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, pipeOut ? out[1] : options.stdoutFd, 1);
     if (options.captureStderr) posix_spawn_file_actions_adddup2(&actions, err[1], 2);
 
     std::vector<std::string> args = argv;
@@ -51,7 +53,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, ChildOptions op
         m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
-    close(out[1]);
+    if (out[1] >= 0) close(out[1]);
     if (err[1] >= 0) close(err[1]);
     m_in = in[1];
     m_out = out[0];
@@ -82,17 +84,32 @@ std::string ChildProcess::ReadLine() {
 
 void ChildProcess::CloseInput() { CloseFd(m_in); }
 
-int ChildProcess::Finish() {
-    CloseInput();
-    // Both pipes are read together, so a child that fills one of them while
-    // the test waits on the other never blocks.
-    pollfd fds[2] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}};
+void ChildProcess::CloseOutput() { CloseFd(m_out); }
+
+int ChildProcess::Finish(std::string_view input) {
+    if (input.empty()) CloseInput();
+    // A child that stops reading must not kill the test with SIGPIPE.
+    struct sigaction ignore {}, old {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &old);
+    // The input is written and both output pipes are read together, so a
+    // child that fills one of them while the test waits on another never
+    // blocks.
+    pollfd fds[3] = {{m_out, POLLIN, 0}, {m_err, POLLIN, 0}, {m_in, POLLOUT, 0}};
     int open = (m_out >= 0) + (m_err >= 0);
-    char buf[4096];
-    while (open > 0) {
-        if (poll(fds, 2, -1) < 0) {
+    char buf[65536];
+    while (open > 0 || fds[2].fd >= 0) {
+        if (poll(fds, 3, -1) < 0) {
             if (errno == EINTR) continue;
             break;
+        }
+        if (fds[2].fd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const ssize_t n = write(m_in, input.data(), input.size());
+            if (n > 0) input.remove_prefix(size_t(n));
+            if ((n < 0 && errno != EINTR && errno != EAGAIN) || input.empty()) {
+                CloseInput();
+                fds[2].fd = -1;
+            }
         }
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
@@ -106,6 +123,8 @@ int ChildProcess::Finish() {
             }
         }
     }
+    CloseInput();
+    sigaction(SIGPIPE, &old, nullptr);
     CloseFd(m_out);
     CloseFd(m_err);
     if (m_pid > 0) {

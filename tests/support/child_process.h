@@ -17,6 +17,9 @@ struct ChildOptions {
     // Collect standard error in `err`; otherwise the child writes to the
     // test's own standard error.
     bool captureStderr = false;
+    // When >= 0, the child's standard output goes to this descriptor instead
+    // of a pipe (ReadLine and `out` then see nothing).
+    int stdoutFd = -1;
 };
 
 class ChildProcess {
@@ -38,11 +41,16 @@ public:
     std::string ReadLine();
     // Closes the child's input, which tells it to finish.
     void CloseInput();
-    // Closes the input, reads the rest of the output (and of standard error)
-    // into `out` (and `err`) until the child closes them, and waits for its
-    // end. The exit status, or -1 when the child did not exit normally or
-    // never started. Later calls return the same status.
-    int Finish();
+    // Closes the reading end of the child's output: its next write meets a
+    // reader that went away.
+    void CloseOutput();
+    // Writes `input` to the child's input while reading its output (so a
+    // large text never deadlocks), closes the input, reads the rest of the
+    // output (and of standard error) into `out` (and `err`) until the child
+    // closes them, and waits for its end. The exit status, or -1 when the
+    // child did not exit normally or never started. Later calls return the
+    // same status.
+    int Finish(std::string_view input = {});
 
     // Filled by Finish: what the child wrote after the last ReadLine.
     std::string out, err;
