@@ -4,7 +4,7 @@ ORVANE_PACKAGES=(
   cmake g++ make pkg-config
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libssl-dev
+  nlohmann-json3-dev libssl-dev uuid-dev
   bc hyperfine
   qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
 )

@@ -192,7 +192,7 @@ std::string System_UUID(const FailureLine& failure, const SmbiosPaths& paths) {
     }
 }
 
-void SystemInfoLines(const std::function<void(const std::string&)>& line, const SmbiosPaths& paths) {
+bool SystemInfoLines(const std::function<void(const std::string&)>& line, const SmbiosPaths& paths) {
     try {
         TSMBios bios(paths);
         line("System Information");
@@ -210,8 +210,10 @@ void SystemInfoLines(const std::function<void(const std::string&)>& line, const 
             line("Family        " + bios.FamilyStr());
         }
         line("");
+        return true;
     } catch (const std::exception& e) {
         line(FailureText(e));
+        return false;
     }
 }
 

@@ -120,8 +120,9 @@ std::string System_UUID(const FailureLine& failure, const SmbiosPaths& paths = {
 // Version and Serial Number strings, the UUID bytes in stored order, the UUID
 // text, SKU Number and Family when the version text is "2.4" or above
 // (compared as text), then an empty line. A failure is caught: the lines sent
-// so far stay and one line "kind: message" follows.
-void SystemInfoLines(const std::function<void(const std::string&)>& line,
+// so far stay and one line "kind: message" follows. Returns false after a
+// failure.
+bool SystemInfoLines(const std::function<void(const std::string&)>& line,
                      const SmbiosPaths& paths = {});
 
 }  // namespace orvane
