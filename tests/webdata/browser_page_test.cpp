@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/errors.h"
-#include "fake_browser.h"
+#include "fake_web_view.h"
+#include "webdata/capturing_browser.h"
 #include "fake_event_loop.h"
 #include "recording_view.h"
 
 namespace orvane::webdata {
 namespace {
 
-using test::FakeBrowser;
+using test::FakeWebView;
 using test::FakeEventLoop;
 using test::RecordingView;
 
@@ -28,11 +29,12 @@ TEST(BrowserPage, RefreshTestsOnlyTheFirstFourLetters) {
     for (const Row& r : rows) EXPECT_EQ(RefreshAddress(r.typed), r.opened) << r.typed;
 
     FakeEventLoop loop;
-    FakeBrowser browser(loop);
+    FakeWebView view(loop);
     WebBoxStore boxes;
+    CapturingBrowser browser(view, loop, boxes);
     boxes.SetBox(WebBox::Combo_web, "example.com");
     Button3Click(boxes, browser);
-    EXPECT_EQ(browser.navigations, std::vector<std::string>{"http://example.com"});
+    EXPECT_EQ(view.navigations, std::vector<std::string>{"http://example.com"});
     EXPECT_EQ(boxes.Box(WebBox::Combo_web), "example.com");
 }
 
@@ -62,14 +64,15 @@ TEST(BrowserPage, CutWindowAfterTheKeyword) {
 
 TEST(BrowserPage, Search1CutsFromThePreviousCaptureAndAsksForANewOne) {
     FakeEventLoop loop;
-    FakeBrowser browser(loop);
-    browser.SetSourceText("old RATE = 1 NTD");
+    FakeWebView view(loop);
     WebBoxStore boxes;
+    CapturingBrowser browser(view, loop, boxes);
+    browser.SetSourceText("old RATE = 1 NTD");
     boxes.SetBox(WebBox::Edit3, "stale");
     boxes.SetBox(WebBox::Edit_keyword, "RATE =");
     boxes.SetBox(WebBox::Edit_length, "2");
     Button4Click(boxes, browser);
-    EXPECT_EQ(browser.captureRequests, 1);
+    EXPECT_EQ(view.scripts, std::vector<std::string>{kCaptureScript});
     EXPECT_EQ(boxes.Box(WebBox::Edit3), " 1");
 
     // At start the length box reads "Edit_length": the conversion error is

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "webdata/web_browser_port.h"
-
 namespace orvane::webdata {
 namespace {
 
@@ -68,34 +66,6 @@ TEST(DecodeCapture, EncodeURIKeepsWhatThePageEncoderKeeps) {
     EXPECT_EQ(EncodeURI("Az09-_.!~*'();,/?:@&=+$#"), "Az09-_.!~*'();,/?:@&=+$#");
     EXPECT_EQ(EncodeURI("a b\"%\n\\<台"), "a%20b%22%25%0A%5C%3C%E5%8F%B0");
     EXPECT_EQ(CaptureJson(false, "ignored"), "null");
-}
-
-TEST(CapturingBrowser, SetsTheFlagUnlessTheCaptureIsMalformed) {
-    struct Browser : CapturingBrowser {
-        void Navigate(const std::string&) override {}
-        void RequestCapture() override {}
-        void SourceChanged() override { ++changes; }
-        int changes = 0;
-    } b;
-    b.SetSourceText("old");
-    b.changes = 0;
-
-    EXPECT_EQ(b.EdgeBrowser1ExecuteScript("\"%3Cp%3E\""), CaptureStatus::Source);
-    EXPECT_EQ(b.SourceText(), "<p>");
-    EXPECT_TRUE(b.web_flashed());
-    EXPECT_EQ(b.changes, 1);
-
-    b.set_web_flashed(false);
-    EXPECT_EQ(b.EdgeBrowser1ExecuteScript("null"), CaptureStatus::Null);
-    EXPECT_EQ(b.SourceText(), "<p>");
-    EXPECT_TRUE(b.web_flashed());
-    EXPECT_EQ(b.changes, 1);
-
-    b.set_web_flashed(false);
-    EXPECT_EQ(b.EdgeBrowser1ExecuteScript("\"%ZZ\""), CaptureStatus::Malformed);
-    EXPECT_EQ(b.SourceText(), "<p>");
-    EXPECT_FALSE(b.web_flashed());
-    EXPECT_EQ(b.changes, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A fake clock with an event queue: waits advance the clock from one
 // scheduled event to the next and run it, so a test sees exactly what a
 // window's event loop would run during a wait, without any real time passing.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -40,10 +41,12 @@ private:
         while (!done()) {
             auto next = m_tasks.begin();
             if (next == m_tasks.end() || next->first > deadline) {
-                m_now = deadline;
+                // A wait nested in this one may have run past its deadline;
+                // the clock never goes back.
+                m_now = std::max(m_now, deadline);
                 return done();
             }
-            m_now = next->first;
+            m_now = std::max(m_now, next->first);
             std::function<void()> task = std::move(next->second);
             m_tasks.erase(next);
             task();

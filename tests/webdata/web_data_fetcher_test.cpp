@@ -6,15 +6,16 @@
 
 #include "../engine/recording_host.h"
 #include "../tools/temp_dir.h"
-#include "fake_browser.h"
+#include "fake_web_view.h"
 #include "fake_event_loop.h"
 #include "recording_view.h"
+#include "webdata/capturing_browser.h"
 #include "webdata/web_definitions.h"
 
 namespace orvane::webdata {
 namespace {
 
-using test::FakeBrowser;
+using test::FakeWebView;
 using test::FakeEventLoop;
 using test::RecordingHost;
 using test::RecordingView;
@@ -57,9 +58,9 @@ const char* kThreeSections =
 class Fetch : public testing::Test {
 protected:
     Fetch() {
-        browser.pages["http://127.0.0.1/usd"] = "<p>1 USD = 31.5 NTD</p>";
-        browser.pages["http://127.0.0.1/jpy"] = "<p>1 JPY = 0.21 NTD</p>";
-        browser.pages["http://127.0.0.1/weather"] = "<div class=\"w\">天氣 溫度28度 濕度79%</div>";
+        web.pages["http://127.0.0.1/usd"] = "<p>1 USD = 31.5 NTD</p>";
+        web.pages["http://127.0.0.1/jpy"] = "<p>1 JPY = 0.21 NTD</p>";
+        web.pages["http://127.0.0.1/weather"] = "<div class=\"w\">天氣 溫度28度 濕度79%</div>";
         WriteBytes(path, kThreeSections);
     }
     std::vector<std::string> Statuses() const {
@@ -79,8 +80,9 @@ protected:
     std::string path = dir.File(kWebDataFileName);
     RecordingHost host;
     FakeEventLoop loop;
-    FakeBrowser browser{loop};
+    FakeWebView web{loop};
     WebBoxStore boxes;
+    CapturingBrowser browser{web, loop, boxes};
     FieldTable table;
     RecordingView view{table};
     WebDataFetcher fetcher{FetchPorts{host, browser, boxes, loop, table, view}, path};
@@ -88,7 +90,7 @@ protected:
 
 TEST_F(Fetch, AllSectionsUntilOneHasNoAddress) {
     EXPECT_EQ(fetcher.LoadCurrency(0), FetchOutcome::Finished);
-    EXPECT_EQ(browser.navigations,
+    EXPECT_EQ(web.navigations,
               (std::vector<std::string>{"http://127.0.0.1/usd", "http://127.0.0.1/jpy",
                                         "http://127.0.0.1/weather"}));
     EXPECT_EQ(view.items, (Items{{1, "USD=31.5 "}, {2, "JPY=0.21 "}, {3, "Temp=28"}, {4, "Humidity=79"}}));
@@ -116,13 +118,13 @@ TEST_F(Fetch, AllSectionsUntilOneHasNoAddress) {
 
 TEST_F(Fetch, OneSectionFetchesOnlyItsFirstItem) {
     EXPECT_EQ(fetcher.LoadCurrency(3), FetchOutcome::Finished);
-    EXPECT_EQ(browser.navigations, std::vector<std::string>{"http://127.0.0.1/weather"});
+    EXPECT_EQ(web.navigations, std::vector<std::string>{"http://127.0.0.1/weather"});
     EXPECT_EQ(view.items, (Items{{1, "Temp=28"}}));
     EXPECT_EQ(boxes.Box(WebBox::Edit3), " 溫度28度 濕度79%</div>");
     EXPECT_EQ(Statuses(), (std::vector<std::string>{"4:Temp", "4:Currency update finished"}));
 
     // The same title again updates its column in place, after the pause.
-    browser.pages["http://127.0.0.1/weather"] = "天氣 溫度30度";
+    web.pages["http://127.0.0.1/weather"] = "天氣 溫度30度";
     uint64_t before = loop.Now();
     EXPECT_EQ(fetcher.LoadCurrency(3), FetchOutcome::Finished);
     EXPECT_EQ(view.items.back(), (std::pair<int, std::string>{1, "Temp=30"}));
@@ -132,14 +134,14 @@ TEST_F(Fetch, OneSectionFetchesOnlyItsFirstItem) {
 TEST_F(Fetch, SectionWithoutAddressOrKeyword) {
     EXPECT_EQ(fetcher.LoadCurrency(9), FetchOutcome::Finished);
     EXPECT_EQ(boxes.Box(WebBox::Edit3), "Web Data 9web not found");
-    EXPECT_TRUE(browser.navigations.empty());
+    EXPECT_TRUE(web.navigations.empty());
     EXPECT_EQ(Statuses(), std::vector<std::string>{"4:Currency update finished"});
 
     // A keyword switched off ends a run over all sections after its page.
     WriteBytes(path, "[Web Data 1]\nweb=http://127.0.0.1/usd\n;keyword=USD =\n[Web Data 2]\nweb=x\n");
     host.messages.clear();
     EXPECT_EQ(fetcher.LoadCurrency(0), FetchOutcome::Finished);
-    EXPECT_EQ(browser.navigations, std::vector<std::string>{"http://127.0.0.1/usd"});
+    EXPECT_EQ(web.navigations, std::vector<std::string>{"http://127.0.0.1/usd"});
     EXPECT_EQ(boxes.Box(WebBox::Edit_keyword), "???");
     EXPECT_EQ(Statuses(), (std::vector<std::string>{"4:???", "4:Currency update finished"}));
     EXPECT_TRUE(view.items.empty());
@@ -154,10 +156,10 @@ TEST_F(Fetch, MissingFile) {
 }
 
 TEST_F(Fetch, PageNeverCapturedTimesOut) {
-    browser.pages.erase("http://127.0.0.1/jpy");  // accepts and never answers
+    web.pages.erase("http://127.0.0.1/jpy");  // accepts and never answers
     fetcher.SetTimeoutMs(2000);
     EXPECT_EQ(fetcher.LoadCurrency(0), FetchOutcome::TimedOut);
-    EXPECT_EQ(browser.navigations.size(), 2u);
+    EXPECT_EQ(web.navigations.size(), 2u);
     EXPECT_EQ(boxes.Box(WebBox::Edit_position), "time out");
     EXPECT_EQ(Boxes(), std::vector<std::string>{"time out!"});
     EXPECT_EQ(host.messages.back().icon, MsgIcon::Warning);
@@ -168,7 +170,7 @@ TEST_F(Fetch, PageNeverCapturedTimesOut) {
 }
 
 TEST_F(Fetch, DefaultTimeoutIs13Seconds) {
-    browser.pages.clear();
+    web.pages.clear();
     EXPECT_EQ(fetcher.TimeoutMs(), 13000);
     EXPECT_EQ(fetcher.LoadCurrency(1), FetchOutcome::TimedOut);
     EXPECT_EQ(loop.Now(), 13000u);
@@ -177,13 +179,13 @@ TEST_F(Fetch, DefaultTimeoutIs13Seconds) {
 TEST_F(Fetch, CaptureResultsThatBringNoNewSource) {
     // "null" still ends the wait; the previous source is used.
     browser.SetSourceText("old 1 USD = 30.0 NTD");
-    browser.pages.erase("http://127.0.0.1/usd");
-    browser.rawJson["http://127.0.0.1/usd"] = "null";
+    web.pages.erase("http://127.0.0.1/usd");
+    web.rawJson["http://127.0.0.1/usd"] = "null";
     EXPECT_EQ(fetcher.LoadCurrency(1), FetchOutcome::Finished);
     EXPECT_EQ(view.items, (Items{{1, "USD=30.0 "}}));
 
     // A malformed capture never sets the flag: time out.
-    browser.rawJson["http://127.0.0.1/usd"] = "\"%E5%8F\"%\"";
+    web.rawJson["http://127.0.0.1/usd"] = "\"%E5%8F\"%\"";
     fetcher.SetTimeoutMs(3000);
     EXPECT_EQ(fetcher.LoadCurrency(1), FetchOutcome::TimedOut);
     EXPECT_EQ(browser.SourceText(), "old 1 USD = 30.0 NTD");
@@ -196,7 +198,7 @@ TEST_F(Fetch, SecondFetchWhileOneRunsIsRefused) {
     EXPECT_EQ(inner, FetchOutcome::Refused);
     EXPECT_EQ(Statuses(), (std::vector<std::string>{std::string("4:") + kFetchRunningText, "4:USD",
                                                     "4:Currency update finished"}));
-    EXPECT_EQ(browser.navigations.size(), 1u);
+    EXPECT_EQ(web.navigations.size(), 1u);
     // Once it has ended, a new one runs.
     EXPECT_EQ(fetcher.LoadCurrency(2), FetchOutcome::Finished);
 }
@@ -215,12 +217,12 @@ TEST_F(Fetch, DefaultDefinitionsRunSectionsOneToSixAndEndAtSeven) {
     WebDefinitions defs{platform::IniDocument(DefaultWebDefinitions())};
     const char* keywords[] = {"1美元 =", "1人民幣 =", "1日元 =", "1瑞士法郎 =", "1港幣 =", "1歐元 ="};
     for (int n = 1; n <= 6; ++n)
-        browser.pages[defs.web(n)] = std::string("<p>") + keywords[n - 1] +
+        web.pages[defs.web(n)] = std::string("<p>") + keywords[n - 1] +
                                      " <span class=\"\"vk_ans vk_bk\"\">" + std::to_string(n) +
                                      ".5 台幣</span></p>";
-    browser.pages[defs.web(7)] = "<html>weather</html>";
+    web.pages[defs.web(7)] = "<html>weather</html>";
     EXPECT_EQ(fetcher.LoadCurrency(0), FetchOutcome::Finished);
-    EXPECT_EQ(browser.navigations.size(), 7u);
+    EXPECT_EQ(web.navigations.size(), 7u);
     EXPECT_EQ(view.items, (Items{{1, "USD=1.5 "}, {2, "RMB=2.5 "}, {3, "JPY=3.5 "}, {4, "CHF=4.5 "},
                                  {5, "HKD=5.5 "}, {6, "EUR=6.5 "}}));
     EXPECT_EQ(table.ColCount(), 7);  // grew once, by two
