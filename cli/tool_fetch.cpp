@@ -10,14 +10,12 @@
 // form. The table is loaded from the settings file's "Table" section before
 // the fetch and written back (replacing the section, atomically) when an item
 // was stored, also when a later page timed out.
-#include <unistd.h>
 
 #include <QGuiApplication>
 #include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <system_error>
 
@@ -77,9 +75,9 @@ public:
     bool On() const { return m_on; }
     void operator()(const std::string& step) const {
         if (!m_on) return;
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                        m_start)
-                      .count();
+        auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_start)
+                .count();
         ToolHost::Note("trace: " + std::to_string(ms) + " ms " + step);
     }
 
@@ -94,7 +92,8 @@ int RunFetchInProcess(ToolContext& ctx) {
     const ToolArgs args = ParseToolArgs(ctx, {"--definitions", "--section", "--ini", "--timeout-ms"}, 0);
     const auto section = ParseNumber(args.Value("--section", "0"), 0);
     if (!section) throw ToolUsageError("--section needs a section number (0 for all sections)");
-    const auto timeoutMs = ParseNumber(args.Value("--timeout-ms", std::to_string(webdata::kWebFlashedTimeoutMs)), 1);
+    const auto timeoutMs =
+        ParseNumber(args.Value("--timeout-ms", std::to_string(webdata::kWebFlashedTimeoutMs)), 1);
     if (!timeoutMs) throw ToolUsageError("--timeout-ms needs a positive number of milliseconds");
     const std::string iniPath = args.Has("--ini") ? args.Value("--ini", "") : WindowSettingsFile();
     if (iniPath.empty()) throw ToolUsageError("--ini needs a file name");
@@ -105,7 +104,8 @@ int RunFetchInProcess(ToolContext& ctx) {
     std::string definitions = args.Value("--definitions", "");
     if (!args.Has("--definitions")) {
         definitions = webdata::WebDataFilePath();
-        webdata::DefinitionFileResult r = webdata::Button5Click(definitions, webdata::DefaultWebDefinitions());
+        webdata::DefinitionFileResult r =
+            webdata::Button5Click(definitions, webdata::DefaultWebDefinitions());
         if (r.kind == webdata::DefinitionFileResult::Kind::Failed) {
             ctx.host.ShowMessage(MsgIcon::Error, r.error);
             return 1;
@@ -153,8 +153,8 @@ int RunFetchInProcess(ToolContext& ctx) {
         case webdata::FetchOutcome::Finished:
             // A section asked for by number that has no address: the page
             // leaves the reason in its window box; the tool says it.
-            if (*section > 0 && boxes.Box(webdata::WebBox::Edit3) ==
-                                    webdata::WebDataSection(*section) + "web not found")
+            if (*section > 0 &&
+                boxes.Box(webdata::WebBox::Edit3) == webdata::WebDataSection(*section) + "web not found")
                 ToolHost::Note(boxes.Box(webdata::WebBox::Edit3));
             break;
         case webdata::FetchOutcome::FileNotFound:

@@ -31,7 +31,8 @@ std::map<std::string, std::string> RatePages() {
         {"/usd.html", Page("<p>1 USD = <span class=\"r\">31.5</span> 台幣</p>")},
         {"/jpy.html", Page("<p>1 JPY = <b>0.21</b> 台幣; sum=1+1;</p>")},
         {"/unencodable.html",
-         Page("<p>1 EUR = <b>34.2</b></p><script>document.body.append(String.fromCharCode(0xD800))</script>")},
+         Page(
+             "<p>1 EUR = <b>34.2</b></p><script>document.body.append(String.fromCharCode(0xD800))</script>")},
     };
 }
 
@@ -82,9 +83,8 @@ TEST_F(FetchTool, SectionsOneToThreeEndAtTheFirstWithoutAddress) {
     WriteBytes(dir.File("orvane.ini"),
                "[Styles]\nStyle=Fusion\n[Table]\n1-0=USD\n1-1=old\n2-0=Keep\n2-1=kept\n");
 
-    ToolRun run = RunProcess({kTool, "fetch", "--definitions", dir.File("defs.inf"), "--ini",
-                              dir.File("orvane.ini")},
-                             Env());
+    ToolRun run = RunProcess(
+        {kTool, "fetch", "--definitions", dir.File("defs.inf"), "--ini", dir.File("orvane.ini")}, Env());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.OutLines(), (std::vector<std::string>{"USD=31.5", "JPY=0.21", "Sum=1 1", "Stale=0.21"}))
         << run.err;
