@@ -41,6 +41,9 @@ std::string ToolUsage() {
         "A TEXT that is not given is read from standard input (one trailing line break dropped).\n"
         "crc-search without FRAME reads one frame per line of standard input.\n"
         "--key and --iv default to the tools page's initial text; --iv \"\" is the empty IV.\n"
+        "fetch: --definitions defaults to \"web data.inf\" beside the program (made from the built-in\n"
+        "definitions when missing), --section to 0 (all), --ini to the window's settings file,\n"
+        "--timeout-ms to 13000 (the wait for each page).\n"
         "Exit status: 0 on success, 1 when the operation failed, 2 for usage errors.\n";
     return text;
 }

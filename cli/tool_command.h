@@ -99,5 +99,13 @@ int RunSysinfo(ToolContext& ctx);
 int RunDatetime(ToolContext& ctx);
 int RunGuid(ToolContext& ctx);
 int RunCrcSearch(ToolContext& ctx);
+// fetch: orvane-tool hands it to the program orvane-tool-fetch beside it
+// (RunFetch), which runs it (RunFetchInProcess); builds with Qt only.
+int RunFetch(ToolContext& ctx);
+int RunFetchInProcess(ToolContext& ctx);
+
+// The path of the program `name` in the folder of the running program (just
+// `name` when that folder is unknown).
+std::string ProgramBeside(const std::string& name);
 
 }  // namespace orvane

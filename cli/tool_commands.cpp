@@ -5,6 +5,13 @@ namespace orvane {
 
 namespace {
 
+// The fetch needs the web engine, which a build without Qt lacks.
+#ifdef ORVANE_TOOL_FETCH
+constexpr ToolRun kRunFetch = RunFetch;
+#else
+constexpr ToolRun kRunFetch = nullptr;
+#endif
+
 // clang-format off
 constexpr ToolCommand kCommands[] = {
     {"md5",          "[TEXT]",                                  RunMd5},
@@ -14,7 +21,7 @@ constexpr ToolCommand kCommands[] = {
     {"sysinfo",      "",                                        RunSysinfo},
     {"datetime",     "[--now YYYY-MM-DDTHH:MM:SS[.mmm]]",       RunDatetime},
     {"guid",         "",                                        RunGuid},
-    {"fetch",        "[--definitions FILE] [--section N] [--ini FILE] [--timeout-ms MS]", nullptr},
+    {"fetch",        "[--definitions FILE] [--section N] [--ini FILE] [--timeout-ms MS]", kRunFetch},
     {"update-check", "[--base URL]",                            nullptr},
     {"crc-search",   "[--width 8|16] [--skip N] FRAME...",      RunCrcSearch},
 };

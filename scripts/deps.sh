@@ -7,6 +7,11 @@ ORVANE_PACKAGES=(
   nlohmann-json3-dev libssl-dev uuid-dev
   bc hyperfine python3
   qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
+  # The web view: Qt WebEngine, its renderer process QtWebEngineProcess (a
+  # separate package that nothing else pulls in) and a font with the CJK
+  # characters of the built-in web-data pages; python3 serves the fixture
+  # pages of bench/fetch_bar.sh.
+  qt6-webengine-dev libqt6webenginecore6-bin fonts-wqy-microhei python3
 )
 
 orvane_install_deps() {

@@ -291,7 +291,7 @@ TEST(OrvaneTool, UsageErrors) {
         {"sysinfo", "extra"},
         {"datetime", "--now", "2024-13-01T00:00:00"},
         {"guid", "--x"},
-        {"fetch"},
+        {"fetch", "--section", "x"},
         {"update-check"},
         {"crc-search", "--bogus", "0102"},
     };

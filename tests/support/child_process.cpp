@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <csignal>
 
 extern char** environ;
@@ -36,13 +37,18 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, ChildOptions op
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
     posix_spawn_file_actions_adddup2(&actions, pipeOut ? out[1] : options.stdoutFd, 1);
     if (options.captureStderr) posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    if (!options.cwd.empty()) posix_spawn_file_actions_addchdir_np(&actions, options.cwd.c_str());
 
     std::vector<std::string> args = argv;
     std::vector<char*> argp;
     for (std::string& a : args) argp.push_back(a.data());
     argp.push_back(nullptr);
     std::vector<std::string> envStrings;
-    for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+    if (!options.cleanEnv) {
+        for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+    } else if (const char* path = getenv("PATH")) {
+        envStrings.emplace_back(std::string("PATH=") + path);
+    }
     for (std::string& e : options.env) envStrings.push_back(std::move(e));
     std::vector<char*> envp;
     for (std::string& e : envStrings) envp.push_back(e.data());

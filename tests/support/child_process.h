@@ -14,6 +14,10 @@ struct ChildOptions {
     // "NAME=value" entries added to (or overriding, when later) the test's
     // own environment.
     std::vector<std::string> env;
+    // Start from an environment that holds only the test's PATH, then `env`.
+    bool cleanEnv = false;
+    // The child's working folder; empty: the test's own.
+    std::string cwd;
     // Collect standard error in `err`; otherwise the child writes to the
     // test's own standard error.
     bool captureStderr = false;
