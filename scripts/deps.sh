@@ -7,6 +7,7 @@ ORVANE_PACKAGES=(
   nlohmann-json3-dev libssl-dev
   bc hyperfine
   qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
+  qt6-speech-dev qt6-speech-flite-plugin
 )
 
 orvane_install_deps() {
