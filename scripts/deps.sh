@@ -12,6 +12,7 @@ ORVANE_PACKAGES=(
   # characters of the built-in web-data pages; python3 serves the fixture
   # pages of bench/fetch_bar.sh.
   qt6-webengine-dev libqt6webenginecore6-bin fonts-wqy-microhei python3
+  qt6-speech-dev qt6-speech-flite-plugin
 )
 
 orvane_install_deps() {

@@ -1,0 +1,59 @@
+#include "about/about_box_texts.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <ctime>
+
+#include "about/about_links.h"
+#include "about/update_address.h"
+#include "about/version_info.h"
+#include "engine/date_time.h"
+
+namespace orvane {
+
+std::string FileDateText(const std::string& path, const FormatSettings& fs) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return {};
+    std::tm tm{};
+    const time_t t = st.st_mtime;
+    if (!::localtime_r(&t, &tm)) return {};
+    LocalDateTime when;
+    when.year = tm.tm_year + 1900;
+    when.month = tm.tm_mon + 1;
+    when.day = tm.tm_mday;
+    when.hour = tm.tm_hour;
+    when.minute = tm.tm_min;
+    when.second = tm.tm_sec;
+    return FormatDateTime(fs.ShortDateFormat + " " + fs.LongTimeFormat, when, fs);
+}
+
+AboutBoxTexts AboutFormCreate(AboutSession& session, const std::string& appTitle,
+                              const std::string& programPath, const std::string& updateBase,
+                              const FormatSettings& fs) {
+    const std::string name = FileNamePart(programPath);
+    SetProgramNames(session, name, updateBase);
+    AboutBoxTexts texts;
+    texts.caption = "About " + appTitle;
+    texts.ProgramName = programPath;
+    texts.Label1 = name;
+    texts.Label_Ver = "Ver: " + GetFileVersion(programPath);
+    texts.UpdateDate = FileDateText(programPath, fs);
+    texts.companyName = kCompanyName;
+    return texts;
+}
+
+std::string CompanyLabelTarget(const AboutSession& session) {
+    const std::string& site = session.s_website;
+    auto startsWith = [&](const char* prefix) {
+        const std::string p = prefix;
+        if (site.size() <= p.size()) return false;
+        for (size_t i = 0; i < p.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(site[i])) != p[i]) return false;
+        return true;
+    };
+    if (startsWith("http://") || startsWith("https://")) return site;
+    return kMakerStartPage;
+}
+
+}  // namespace orvane
