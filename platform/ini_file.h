@@ -112,6 +112,9 @@ private:
 // One INI file on disk. Every read loads the file afresh and every write
 // rewrites it atomically, so separate calls see each other's changes at once
 // (the classic profile-API behaviour). For many changes at once use Update.
+// Each read-modify-write holds an exclusive flock on "<file>.lock" beside the
+// file (the link target for a symbolic link), so writers in several processes
+// never lose each other's keys.
 class IniFile {
 public:
     explicit IniFile(std::string path) : m_path(std::move(path)) {}
@@ -141,8 +144,8 @@ private:
 };
 
 // Writes `data` to `path` through a temporary file in the same folder that is
-// fsync'ed and renamed over the old file (whose permission bits it takes;
-// 0644 less the umask for a new file). A symbolic link at `path` is followed,
+// fsync'ed and renamed over the old file (whose permission bits it has from
+// its creation on; 0666 less the umask for a new file). A symbolic link at `path` is followed,
 // so the link stays and its target is replaced. False, with `path` untouched,
 // when any step fails.
 bool WriteFileAtomically(const std::string& path, std::string_view data);

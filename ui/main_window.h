@@ -214,6 +214,8 @@ private:
     bool m_terminated = false;
     bool m_tearingDown = false;
     bool m_memoLoadFailed = false;
+    // The runtime folder cannot be used: no shared block, no instance number.
+    bool m_runtimeDirProblem = false;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
     // Keys pressed in a box since it got the focus: a release only counts
