@@ -204,6 +204,7 @@ bool SocketMessageListener::HandleFirstComplete() {
         }
     } turn{*this, Fd(it->fd)};
     m_senders.erase(it);
+    UpdateWatches();  // its place in the table is free for the next sender
     m_dispatching = true;
     m_handler(wire::Decode(request));
     return true;

@@ -21,6 +21,7 @@
 #include "smartformat/smart_session.h"
 #include "smartformat/system_values_linux.h"
 #include "ui/model/calculator_model.h"
+#include "ui/memo_file.h"
 #include "ui/model/script_memo.h"
 #include "ui/qt_memo.h"
 #include "ui/qt_system_values.h"
@@ -216,6 +217,10 @@ private:
     bool m_memoLoadFailed = false;
     // The runtime folder cannot be used: no shared block, no instance number.
     bool m_runtimeDirProblem = false;
+    // How the memo file was read, and how the last file loaded into the memo
+    // was: each is written back in its own form.
+    MemoFileFormat m_memoFileFormat;
+    MemoFileFormat m_loadedFileFormat;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
     // Keys pressed in a box since it got the focus: a release only counts

@@ -222,7 +222,8 @@ void TForm1::LoadformFile1Click() {
     QString error;
     if (!QFileInfo(path).isFile())
         throw EOrvane("EFOpenError", "Cannot open file \"" + Narrow(path) + "\". No such file");
-    if (!LoadMemoLines(path, lines, &error)) throw EOrvane("EFOpenError", Narrow(error));
+    if (!LoadMemoLines(path, lines, &error, &m_loadedFileFormat))
+        throw EOrvane("EFOpenError", Narrow(error));
     m_memoAccess.SetLines(lines);
 }
 
@@ -233,7 +234,7 @@ void TForm1::Savetofile1Click() {
         QString::fromLatin1(kProposedSaveName));
     if (path.isEmpty()) return;
     QString error;
-    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error))
+    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error, &m_loadedFileFormat))
         throw EOrvane("EFCreateError", Narrow(error));
 }
 

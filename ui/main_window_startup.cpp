@@ -163,7 +163,7 @@ void TForm1::LoadMemoFile() {
     if (!QFileInfo::exists(path)) return;  // the example lines stay
     QStringList lines;
     QString error;
-    if (!LoadMemoLines(path, lines, &error)) {
+    if (!LoadMemoLines(path, lines, &error, &m_memoFileFormat)) {
         m_memoLoadFailed = true;
         throw EOrvane("EFOpenError", Narrow(error));
     }
@@ -175,7 +175,7 @@ void TForm1::SaveMemoFile() {
     const QString path =
         m_options.memoPath.isEmpty() ? QString::fromLatin1(kMemoFileName) : m_options.memoPath;
     QString error;
-    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error))
+    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error, &m_memoFileFormat))
         throw EOrvane("EFCreateError", Narrow(error));
 }
 

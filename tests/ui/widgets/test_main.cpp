@@ -9,6 +9,7 @@ QObject* MakeMainWindowTest();
 QObject* MakeMemoWidgetTest();
 QObject* MakeCrcPageTest();
 QObject* MakeFieldGridTest();
+QObject* MakeWindowHardeningTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     orvane::SetFormatSettings(orvane::FormatSettings::CLocale());
     int failed = 0;
     for (QObject* test : {MakeWindowFilesTest(), MakeMainWindowTest(), MakeMemoWidgetTest(),
-                          MakeCrcPageTest(), MakeFieldGridTest()}) {
+                          MakeCrcPageTest(), MakeFieldGridTest(), MakeWindowHardeningTest()}) {
         failed += QTest::qExec(test, argc, argv);
         delete test;
     }
