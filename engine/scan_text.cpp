@@ -20,7 +20,33 @@ void ScanText::Trim() {
     while (m_end > m_off && static_cast<unsigned char>(m_buf[m_end - 1]) <= 32) --m_end;
 }
 
-void ScanText::Drop(size_t n) { m_off += std::min(n, size()); }
+void ScanText::Drop(size_t n) {
+    m_off += std::min(n, size());
+    // Once most of the buffer lies behind, keep only the rest (and a little
+    // room in front for results), so that a text taken apart piece by piece,
+    // or a group handed to a deeper level, frees its memory. Only when the
+    // dropped part is twice the rest, which keeps the copies linear in all.
+    constexpr size_t kMinDropped = 1u << 16;
+    if (m_off < kMinDropped || m_off / 2 < size()) return;
+    constexpr size_t kRoom = 64;
+    const size_t shift = m_off - kRoom;
+    std::string nb;
+    nb.reserve(kRoom + size());
+    nb.append(kRoom, ' ');
+    nb.append(view());
+    // Before the live text nothing is original any more.
+    const size_t pristine = std::max(m_pristine, m_off);
+    for (LastCache* lc : {&m_lastParen, &m_lastBracket})
+        if (lc->valid && lc->pos != kNone) {
+            if (lc->pos < pristine) lc->pos = kNone;
+            else lc->pos -= shift;
+        }
+    m_origEnd = std::max(m_origEnd, pristine) - shift;
+    m_pristine = pristine - shift;
+    m_end -= shift;
+    m_off = kRoom;
+    m_buf.swap(nb);
+}
 
 void ScanText::InvalidateCaches() {
     m_lastParen.valid = m_lastBracket.valid = false;

@@ -25,7 +25,8 @@ public:
 
     // Drops leading and trailing characters with codes of 32 or less.
     void Trim();
-    // Removes the first n characters.
+    // Removes the first n characters. Once the removed front is twice the
+    // rest, the rest moves to a buffer of its own and the old one is freed.
     void Drop(size_t n);
     // Replaces the first n characters by r.
     void ReplacePrefix(size_t n, std::string_view r);

@@ -2,7 +2,7 @@
 // and writing to an output that fails: a full disk, a reader that went away.
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -32,8 +32,10 @@ struct Result {
 };
 
 // Runs orvane-eval with `args`, standard input from `input`, and collects
-// its output, error output and how it ended.
-Result Spawn(std::vector<std::string> args, Output output = Output::Pipe, const std::string& input = {}) {
+// its output, error output and how it ended. `memoryLimit` (bytes, 0 for
+// none) caps the child's address space.
+Result Spawn(std::vector<std::string> args, Output output = Output::Pipe, const std::string& input = {},
+             rlim_t memoryLimit = 0) {
     // A child that ends before reading all its input must not end the test.
     std::signal(SIGPIPE, SIG_IGN);
     args.insert(args.begin(), ORVANE_EVAL_EXE);
@@ -42,27 +44,26 @@ Result Spawn(std::vector<std::string> args, Output output = Output::Pipe, const 
     EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
     EXPECT_EQ(pipe2(err, O_CLOEXEC), 0);
     const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, output == Output::DevFull ? full : out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    // The child must not inherit an ignored SIGPIPE from the test.
-    posix_spawnattr_t attr;
-    posix_spawnattr_init(&attr);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    posix_spawnattr_setsigdefault(&attr, &defaults);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    if (output == Output::ClosedPipe) close(out[0]), out[0] = -1;  // nobody will read
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Only async-signal-safe calls until the program runs.
+        dup2(in[0], 0);
+        dup2(output == Output::DevFull ? full : out[1], 1);
+        dup2(err[1], 2);
+        if (output == Output::ClosedPipe) close(out[0]);  // nobody will read
+        std::signal(SIGPIPE, SIG_DFL);
+        if (memoryLimit) {
+            const rlimit limit{memoryLimit, memoryLimit};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        execve(argv[0], argv.data(), environ);
+        _exit(127);
+    }
+    EXPECT_GT(pid, 0);
+    if (output == Output::ClosedPipe) close(out[0]), out[0] = -1;
     close(in[0]);
     close(out[1]);
     close(err[1]);
@@ -203,6 +204,54 @@ TEST(OrvaneEvalOutput, AFailedWriteEndsTheRunWithStatusOne) {
     const Result help = Spawn({"--help"}, Output::DevFull);
     EXPECT_EQ(help.status, 1);
     EXPECT_EQ(help.err, full.err);
+}
+
+std::string Repeat(const std::string& s, size_t n) {
+    std::string out;
+    out.reserve(s.size() * n);
+    for (size_t i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+// Pathological inputs of 2 MB each: every one is answered or rejected with
+// its own error, within an address space of 512 MiB (a nesting that copied
+// its text at each of its 200 levels would need more than that).
+TEST(OrvaneEvalHugeInputs, AnsweredOrRejectedInBoundedMemory) {
+    constexpr size_t kSize = 2u << 20;
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr rlim_t kLimit = 0;  // the sanitizer's shadow memory needs the address space
+#else
+    constexpr rlim_t kLimit = rlim_t(512) << 20;
+#endif
+    const std::string kTooDeep = "raised(ELimitExceeded): Expression nested too deeply (more than 200 levels)\n";
+    struct Case {
+        const char* name;
+        std::string input;
+        const char* answer;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"nested (", Repeat("(", kSize / 2) + "1" + Repeat(")", kSize / 2), "", kTooDeep},
+        {"nested ( with blanks", Repeat("( ", kSize / 4) + "1" + Repeat(" )", kSize / 4), "", kTooDeep},
+        {"nested calls", Repeat("ABS(", kSize / 5) + "1" + Repeat(")", kSize / 5), "", kTooDeep},
+        {"nested X commands", Repeat("X1016(", kSize / 7) + "1" + Repeat(")", kSize / 7), "", kTooDeep},
+        {"199 levels around a long sum", Repeat("(", 199) + Repeat("1+", kSize / 2) + "1" + Repeat(")", 199),
+         "1048577", ""},
+        {"long sum", Repeat("1+", kSize / 2) + "1", "1048577", ""},
+        {"nested {", Repeat("{", kSize / 2) + "1" + Repeat("}", kSize / 2), "",
+         "raised(ELimitExceeded): Brace groups keep expanding into new brace groups\n"},
+        {"nested [", Repeat("[", kSize / 2) + "1" + Repeat("]", kSize / 2), "",
+         "status[3]: unknow format Length:>" + std::to_string(kSize - 1) +
+             "<\nstatus[3]: Variable convert error \n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result r = Spawn({"--no-shared"}, Output::Pipe, c.input + "\n", kLimit);
+        EXPECT_EQ(r.signal, 0);
+        EXPECT_EQ(r.status, c.err.rfind("raised", 0) == 0 ? 1 : 0);
+        EXPECT_EQ(r.out, std::string(c.answer) + "\n");
+        EXPECT_EQ(r.err, c.err);
+    }
 }
 
 }  // namespace
