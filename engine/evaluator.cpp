@@ -179,7 +179,8 @@ size_t AssignmentPos(const std::string& st) {
 }
 
 size_t FindStrAssign(const std::string& st) {
-    for (size_t i = st.find(':'); i != std::string::npos && i + 5 <= st.size(); i = st.find(':', i + 1)) {
+    for (size_t i = st.find(':'); i != std::string::npos && i + 5 <= st.size();
+         i = st.find(':', i + 1)) {
         if (UpChar(st[i + 1]) == 'S' && UpChar(st[i + 2]) == 'T' && UpChar(st[i + 3]) == 'R' &&
             st[i + 4] == '=')
             return i;
@@ -192,9 +193,11 @@ bool IsZero(int64_t v) { return v == 0; }
 std::string Bool(bool b) { return b ? "1" : "0"; }
 
 long double Power(long double L, long double R) {
-    if (std::trunc(R) == R && std::fabs(R) <= 2147483647.0L) {
+    // rint keeps an integral value as it is and moves any other: the same
+    // test as trunc, without switching the x87 rounding mode twice per call.
+    if (std::rint(R) == R && std::fabs(R) <= 2147483647.0L) {
         // Repeated squaring for integral exponents.
-        const long long e = static_cast<long long>(R);
+        const long long e = std::llrint(R);
         unsigned long long y = static_cast<unsigned long long>(e < 0 ? -e : e);
         long double base = L, result = 1;
         while (y > 0) {

@@ -177,10 +177,9 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
         bool balanced = false;
         GroupOf(t, '(', ')', open, close, &balanced);
         if (EvaluatesArguments(fn)) CheckNestingChain(s, t.view(), open, close, balanced);
-        std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
         // The call leaves the text before its arguments are evaluated, so that
         // no level keeps a copy of what the deeper levels work on.
-        t.Drop(close);
+        std::string inner = TakeGroup(t, open, close);
         std::string result;
         switch (fn) {
             case kMax: {
@@ -213,11 +212,13 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
                 break;
             case kStdevp:
             case kStdevs:
-                result = FloatToStr(FMul(StandardDeviation(EvalArgs(s, std::move(inner)), fn == kStdevs), sign));
+                result = FloatToStr(
+                    FMul(StandardDeviation(EvalArgs(s, std::move(inner)), fn == kStdevs), sign));
                 break;
             case kSort: {
                 std::vector<long double> values;
-                for (const std::string& a : EvalArgs(s, std::move(inner))) values.push_back(StrToFloatDef(a, 0));
+                for (const std::string& a : EvalArgs(s, std::move(inner)))
+                    values.push_back(StrToFloatDef(a, 0));
                 std::stable_sort(values.begin(), values.end());
                 std::string list;
                 for (long double v : values) list += FloatToStr(v) + ",";
@@ -281,9 +282,9 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
             bool balanced = false;
             GroupOf(t, '(', ')', open, close, &balanced);
             CheckNestingChain(s, t.view(), open, close, balanced);
-            std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
             std::string command = CopyText(t.view(), 1, (long long)open);
-            t.Drop(close);  // as for a call: no level keeps what the deeper ones work on
+            // As for a call: no level keeps what the deeper ones work on.
+            std::string inner = TakeGroup(t, open, close);
             command += EvalArg(s, std::move(inner)) + ")";
             bool ok = true;
             const std::string result = XB1B2(command, ok);

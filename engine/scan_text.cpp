@@ -20,15 +20,15 @@ void ScanText::Trim() {
     while (m_end > m_off && static_cast<unsigned char>(m_buf[m_end - 1]) <= 32) --m_end;
 }
 
-void ScanText::Drop(size_t n) {
-    m_off += std::min(n, size());
-    // Once most of the buffer lies behind, keep only the rest (and a little
-    // room in front for results), so that a text taken apart piece by piece,
-    // or a group handed to a deeper level, frees its memory. Only when the
-    // dropped part is twice the rest, which keeps the copies linear in all.
+bool ScanText::MostlyBehind() const {
+    // Only when the dropped part is twice the rest, which keeps the copies
+    // linear in all.
     constexpr size_t kMinDropped = 1u << 16;
-    if (m_off < kMinDropped || m_off / 2 < size()) return;
-    constexpr size_t kRoom = 64;
+    return m_off >= kMinDropped && m_off / 2 >= size();
+}
+
+void ScanText::MoveRestToOwnBuffer(std::string& old) {
+    constexpr size_t kRoom = 64;  // room in front for results
     const size_t shift = m_off - kRoom;
     std::string nb;
     nb.reserve(kRoom + size());
@@ -46,6 +46,31 @@ void ScanText::Drop(size_t n) {
     m_end -= shift;
     m_off = kRoom;
     m_buf.swap(nb);
+    old.swap(nb);
+}
+
+void ScanText::Drop(size_t n) {
+    m_off += std::min(n, size());
+    // Once most of the buffer lies behind, the rest moves to a buffer of its
+    // own, so that a text taken apart piece by piece frees its memory.
+    if (!MostlyBehind()) return;
+    std::string old;
+    MoveRestToOwnBuffer(old);
+}
+
+std::string ScanText::TakeFront(size_t n, size_t from, size_t count) {
+    n = std::min(n, size());
+    count = from < n ? std::min(count, n - from) : 0;
+    const size_t start = m_off + from;
+    m_off += n;
+    if (!MostlyBehind()) return std::string(m_buf, start, count);
+    // Little stays behind: the old buffer becomes the part taken, without
+    // a copy of it.
+    std::string taken;
+    MoveRestToOwnBuffer(taken);
+    taken.resize(start + count);
+    taken.erase(0, start);
+    return taken;
 }
 
 void ScanText::InvalidateCaches() {

@@ -135,6 +135,15 @@ void GroupOf(ScanText& text, char open, char close, size_t& openPos, size_t& clo
     closePos = m == ScanText::npos ? 0 : m + 1;
 }
 
+std::string TakeGroup(ScanText& text, size_t openPos, size_t closePos) {
+    const long long count = (long long)closePos - (long long)openPos - 1;
+    if (openPos == 0 || count < 1) {
+        text.Drop(closePos);
+        return {};
+    }
+    return text.TakeFront(closePos, openPos, size_t(count));
+}
+
 void CheckNestingChain(Session& session, std::string_view text, size_t openPos, size_t closePos,
                        bool balanced) {
     // The opener's own argument opens the next level.
@@ -181,10 +190,9 @@ bool Get_first_operator_pos(Session& session, ScanText& text, size_t& opStart, s
         bool balanced = false;
         GroupOf(text, '(', ')', open, close, &balanced);
         CheckNestingChain(session, text.view(), open, close, balanced);
-        std::string inner = CopyText(text.view(), open + 1, (long long)close - open - 1);
         // The group leaves the text before its inside is evaluated, so that no
         // level keeps a copy of what the deeper levels work on.
-        text.Drop(close);
+        std::string inner = TakeGroup(text, open, close);
         const std::string answer = EvalArg(session, std::move(inner));
         text.ReplacePrefix(0, answer);
     }

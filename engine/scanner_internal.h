@@ -28,6 +28,13 @@ std::string EvalArg(Session& session, std::string&& text);
 void GroupOf(ScanText& text, char open, char close, size_t& openPos, size_t& closePos,
              bool* balanced = nullptr);
 
+// Removes the front of the text up to the closing character at closePos and
+// returns what stood between the opening one at openPos and it (1-based
+// positions as GroupOf gives them; empty when there is nothing between, or
+// no closing character), as CopyText(text, openPos + 1, closePos - openPos - 1)
+// followed by Drop(closePos), without copying a large inside.
+std::string TakeGroup(ScanText& text, size_t openPos, size_t closePos);
+
 // When what stands at the front of `text` is a parenthesised group, an X
 // command or a call whose argument text is evaluated at once as one
 // expression: the 0-based index of its "(". Else npos.

@@ -105,11 +105,16 @@ SocketMessageListener::~SocketMessageListener() {
 }
 
 void SocketMessageListener::AcceptSenders() {
+    if (m_acceptAgainAt > Clock::now()) return;
     while (m_senders.size() < kMaxSenders) {
         const int conn = accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (conn < 0) {
             if (errno == EINTR || errno == ECONNABORTED) continue;
-            return;  // EAGAIN: nobody else waits (or out of descriptors: later)
+            // Out of descriptors or memory: the senders wait in the backlog,
+            // and the next try comes a little later instead of at once.
+            if (errno != EAGAIN && errno != EWOULDBLOCK)
+                m_acceptAgainAt = Clock::now() + std::chrono::milliseconds(100);
+            return;  // EAGAIN: nobody else waits
         }
         ucred cred{};
         socklen_t len = sizeof cred;
@@ -146,9 +151,11 @@ void SocketMessageListener::Drop(std::list<Sender>::iterator it) {
 }
 
 void SocketMessageListener::UpdateWatches() {
-    // The earliest deadline of a sender still sending arms the timer.
-    bool any = false;
-    Clock::time_point first{};
+    // The earliest deadline of a sender still sending arms the timer, and so
+    // does the next try after a failed accept.
+    const bool acceptWaits = m_acceptAgainAt > Clock::now();
+    bool any = acceptWaits;
+    Clock::time_point first = m_acceptAgainAt;
     for (const Sender& s : m_senders)
         if (!s.complete() && (!any || s.deadline < first)) first = s.deadline, any = true;
     itimerspec spec{};
@@ -160,10 +167,11 @@ void SocketMessageListener::UpdateWatches() {
     }
     timerfd_settime(m_timer, 0, &spec, nullptr);
     // With the table of senders full, new ones wait in the backlog.
-    const bool room = m_senders.size() < kMaxSenders;
-    if (room != m_listening &&
-        (room ? Watch(m_epoll, m_fd, EPOLL_CTL_ADD) : epoll_ctl(m_epoll, EPOLL_CTL_DEL, m_fd, nullptr) == 0))
-        m_listening = room;
+    const bool room = m_senders.size() < kMaxSenders && !acceptWaits;
+    if (room == m_listening) return;
+    const bool changed = room ? Watch(m_epoll, m_fd, EPOLL_CTL_ADD)
+                              : epoll_ctl(m_epoll, EPOLL_CTL_DEL, m_fd, nullptr) == 0;
+    if (changed) m_listening = room;
 }
 
 void SocketMessageListener::Collect() {
@@ -199,7 +207,8 @@ bool SocketMessageListener::HandleFirstComplete() {
         ~Turn() {
             l.m_dispatching = false;
             const unsigned char done = wire::kHandled;
-            send(conn.get(), &done, 1, MSG_NOSIGNAL | MSG_DONTWAIT);  // a sender that gave up is no error
+            // A sender that gave up is no error.
+            send(conn.get(), &done, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
             l.UpdateWatches();
         }
     } turn{*this, Fd(it->fd)};

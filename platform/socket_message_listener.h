@@ -103,6 +103,7 @@ private:
     int m_wake[2] = {-1, -1};
     unsigned long m_inode = 0;
     bool m_listening = false;  // the listening socket is watched
+    std::chrono::steady_clock::time_point m_acceptAgainAt{};  // after a failed accept
     bool m_dispatching = false;
     std::list<Sender> m_senders;  // in the order they connected
 };
