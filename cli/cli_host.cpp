@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "cli/line_io.h"
+
 namespace orvane {
 
 const char* CliHost::IconName(MsgIcon icon) {
@@ -20,16 +22,10 @@ std::string CliHost::PlainLine(const CliMessage& m) {
     return std::string("box(") + IconName(m.icon) + "): " + m.text;
 }
 
-namespace {
-void WriteStderr(const std::string& line) {
-    size_t done = 0;
-        while (done < line.size()) {
-            ssize_t n = ::write(2, line.data() + done, line.size() - done);
-            if (n <= 0) break;
-            done += size_t(n);
-    }
+void CliHost::WriteStderr(const std::string& line) {
+    if (m_stderrError) return;
+    m_stderrError = WriteAllTo(STDERR_FILENO, line);
 }
-}  // namespace
 
 void CliHost::WriteRaised(const std::string& kind, const std::string& message) {
     WriteStderr("raised(" + kind + "): " + message + "\n");

@@ -38,13 +38,18 @@ public:
     // The messages since the last call, in order.
     std::vector<CliMessage> TakeMessages();
 
+    // The errno of the first failed write to standard error, or 0.
+    int StderrError() const { return m_stderrError; }
+
     // The plain-mode line of a message ("status[3]: ...", "box(error): ...").
     static std::string PlainLine(const CliMessage& m);
     static const char* IconName(MsgIcon icon);
 
 private:
     void Emit(CliMessage m);
+    void WriteStderr(const std::string& line);
     bool m_plain;
+    int m_stderrError = 0;
     std::optional<LocalDateTime> m_now;
     std::vector<CliMessage> m_messages;
 };

@@ -1,8 +1,9 @@
 #include "cli/eval_options.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <new>
+
+#include "platform/input_file.h"
 
 namespace orvane {
 
@@ -114,14 +115,43 @@ std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& o) 
 
 namespace orvane {
 
-std::string ResolveFieldFiles(EvalOptions& o) {
+namespace {
+
+// Reads one input file; an empty text on success, else the usage error.
+std::string ReadOptionFile(const std::string& option, const std::string& path, bool allowFifo,
+                           std::string& data, bool& missing) {
+    std::string reason;
+    platform::InputFileResult r;
+    try {
+        r = platform::ReadInputFile(path, allowFifo, data, reason);
+    } catch (const std::bad_alloc&) {
+        data.clear();
+        r = platform::InputFileResult::Refused;
+        reason = "too large for the memory";
+    }
+    missing = r == platform::InputFileResult::Missing;
+    if (r == platform::InputFileResult::Read) return {};
+    if (r == platform::InputFileResult::Refused) return option + ": '" + path + "' " + reason;
+    return option + ": cannot read '" + path + "': " + reason;
+}
+
+}  // namespace
+
+std::string ResolveInputFiles(EvalOptions& o) {
+    bool missing = false;
+    if (!o.ini.empty()) {
+        std::string text;
+        std::string error = ReadOptionFile("option --ini", o.ini, false, text, missing);
+        // A missing file loads the defaults only.
+        if (!error.empty() && !missing) return error;
+        if (!missing) o.iniText = std::move(text);
+    }
     for (auto& [name, value] : o.fields) {
         if (value.empty() || value[0] != '@') continue;
         const std::string path = value.substr(1);
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return "option --field " + name + ": cannot read '" + path + "'";
-        std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return "option --field " + name + ": cannot read '" + path + "'";
+        std::string data;
+        std::string error = ReadOptionFile("option --field " + name, path, true, data, missing);
+        if (!error.empty()) return error;
         // One trailing line break belongs to the file, not to the capture.
         if (!data.empty() && data.back() == '\n') {
             data.pop_back();

@@ -17,6 +17,8 @@ struct EvalOptions {
     int instance = 1;
     std::optional<LocalDateTime> now;
     std::string ini;
+    // The content of the --ini file once read (none: the file does not exist).
+    std::optional<std::string> iniText;
     std::vector<std::pair<std::string, std::string>> fields;
     std::vector<std::string> inputs;
 };
@@ -24,9 +26,12 @@ struct EvalOptions {
 // Parses argv; returns an empty text on success, else the one-line usage error.
 std::string ParseEvalOptions(int argc, const char* const* argv, EvalOptions& options);
 
-// Replaces each --field value "@FILE" by the file's content (one trailing line
-// break dropped); returns the usage error for a file that cannot be read.
-std::string ResolveFieldFiles(EvalOptions& options);
+// Reads the files the options name: each --field value "@FILE" is replaced by
+// the file's content (one trailing line break dropped; a FIFO is read to its
+// end), and the --ini file's content goes to `iniText` (a missing file leaves
+// it empty). Only regular files of at most 1 GiB are read; returns the
+// one-line usage error for any other file or one that cannot be read.
+std::string ResolveInputFiles(EvalOptions& options);
 
 // Reads "YYYY-MM-DDTHH:MM:SS[.mmm]"; false when malformed or not a real date.
 bool ParseNowOption(const std::string& text, LocalDateTime& t);

@@ -1,6 +1,10 @@
 #include "cli/eval_runner.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include <nlohmann/json.hpp>
@@ -8,6 +12,7 @@
 #include "cli/cli_host.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
+#include "platform/ini_file.h"
 #include "smartformat/field_table.h"
 #include "smartformat/field_table_lookup.h"
 #include "smartformat/smart_format.h"
@@ -102,7 +107,8 @@ int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
     LinuxSystemValues system(host, [&host](const std::string& line) { host.Log(line); });
     session.SetSystemValues(&system);
     FieldTable table;
-    if (!o.ini.empty()) table.LoadFile(o.ini);
+    if (o.iniText) table.LoadFrom(platform::IniDocument(*o.iniText));
+    else if (!o.ini.empty()) table.LoadFrom(platform::IniDocument());  // missing: defaults only
     else table.FillDefaults();
     for (const auto& [name, value] : o.fields) table.SetField(name, value);
     FieldTableLookup lookup(table);
@@ -124,13 +130,26 @@ int RunEval(const EvalOptions& o, LineOutput& out, LineInput* in) {
         }
         return r;
     };
+    // A failed write ends the run.
+    auto writable = [&] { return out.Error() == 0 && host.StderrError() == 0; };
     if (!o.inputs.empty()) {
-        for (const std::string& input : o.inputs) run(input);
+        for (const std::string& input : o.inputs) {
+            if (!writable()) break;
+            run(input);
+        }
     } else if (in) {
         std::string line;
-        while (in->Next(line)) run(line);
+        while (writable() && in->Next(line)) run(line);
     }
     out.Flush();
+    if (const int err = out.Error()) {
+        // A reader that went away ends the run quietly, as in any pipeline.
+        if (err != EPIPE && host.StderrError() == 0)
+            WriteAllTo(STDERR_FILENO, std::string("orvane-eval: cannot write the output: ") +
+                                          std::strerror(err) + "\n");
+        return 1;
+    }
+    if (host.StderrError()) return 1;
     return status;
 }
 

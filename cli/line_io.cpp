@@ -7,19 +7,26 @@
 
 namespace orvane {
 
+int WriteAllTo(int fd, const std::string& data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        done += size_t(n);
+    }
+    return 0;
+}
+
 void LineOutput::Write(const std::string& s) {
+    if (m_error) return;
     m_buf += s;
     if (m_buf.size() >= (1u << 16)) Flush();
 }
 
 void LineOutput::Flush() {
-    size_t done = 0;
-    while (done < m_buf.size()) {
-        const ssize_t n = ::write(m_fd, m_buf.data() + done, m_buf.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += size_t(n);
-    }
+    if (!m_error && !m_buf.empty()) m_error = WriteAllTo(m_fd, m_buf);
     m_buf.clear();
 }
 
@@ -43,6 +50,7 @@ bool LineInput::Next(std::string& line) {
         }
         // No complete line buffered: answer what was asked so far, then wait.
         m_out.Flush();
+        if (m_out.Error()) return false;
         m_buf.erase(0, m_pos);
         m_pos = 0;
         const size_t old = m_buf.size();

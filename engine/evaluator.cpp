@@ -1,6 +1,9 @@
 #include "engine/evaluator.h"
 
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "engine/errors.h"
@@ -14,12 +17,48 @@ namespace orvane {
 
 namespace {
 
+// The binary operators as the evaluator hands them to calculate.
+const std::string kOperatorTexts[] = {
+    "+", "-", "*", "/", "%", "^", " AND ", " XOR ", " MOD ", " OR ", ">>", "<<",
+    "<=", ">=", "==", "<>", "!=", "&&", "||", ">", "<",
+};
+constexpr uint8_t kNoOperator = 255;
+
+// The entry of kOperatorTexts that the cut operator text spells, in any case.
+uint8_t OperatorIndex(std::string_view cut) {
+    for (uint8_t k = 0; k < std::size(kOperatorTexts); ++k) {
+        const std::string& op = kOperatorTexts[k];
+        if (op.size() != cut.size()) continue;
+        bool same = true;
+        for (size_t i = 0; same && i < cut.size(); ++i) same = UpChar(cut[i]) == op[i];
+        if (same) return k;
+    }
+    return kNoOperator;
+}
+
+const std::string& OperatorText(uint8_t index) {
+    static const std::string none;
+    return index < std::size(kOperatorTexts) ? kOperatorTexts[index] : none;
+}
+
+// Characters an operator can begin with: their count bounds the operators
+// still to come.
+bool StartsAnOperator(char c) {
+    switch (c) {
+        case '+': case '-': case '*': case '/': case '%': case '^': case ' ':
+        case '<': case '>': case '=': case '!': case '&': case '|':
+            return true;
+        default:
+            return false;
+    }
+}
+
 // One entry of the evaluation stack: an operand and the operator after it.
 struct Texpre {
     std::string Operand;
-    std::string Operator;  // upper case; empty for the last operand
+    uint8_t Operator = kNoOperator;  // index into kOperatorTexts; none for the last operand
     uint8_t Operator_Priority = 0;
-    long next = -1, prev = -1;  // chain of the entries still on the stack
+    int32_t next = -1, prev = -1;  // chain of the entries still on the stack
 };
 
 // The evaluation stack of one expression_Proc call. It grows as needed, so an
@@ -36,6 +75,7 @@ public:
         m_entries.emplace_back();
         while (push_operand()) {
             push_operator();
+            ReserveForTheRest();
             m_entries.emplace_back();
         }
         return m_entries.size() - 1;
@@ -45,32 +85,33 @@ public:
     std::string Reduce() {
         const size_t n = m_entries.size();
         for (size_t i = 0; i < n; ++i) {
-            m_entries[i].next = i + 1 < n ? long(i + 1) : -1;
-            m_entries[i].prev = long(i) - 1;
+            m_entries[i].next = i + 1 < n ? int32_t(i + 1) : -1;
+            m_entries[i].prev = int32_t(i) - 1;
         }
-        long head = 0;
-        long i = 0;
+        int32_t head = 0;
+        int32_t i = 0;
         const size_t passes = n - 1;
         for (size_t pass = 0; pass < passes; ++pass) {
             // The first entry whose operator is to be applied now: the last
             // operator, one that binds tighter than the next, or one of equal
             // priority 1 or 2 (those associate to the left; priority 3 to the right).
             for (;;) {
-                const long j = m_entries[size_t(i)].next;
+                const int32_t j = m_entries[size_t(i)].next;
                 const Texpre& a = m_entries[size_t(i)];
                 const Texpre& b = m_entries[size_t(j)];
-                if (b.Operator.empty() || a.Operator_Priority > b.Operator_Priority ||
+                if (b.Operator == kNoOperator || a.Operator_Priority > b.Operator_Priority ||
                     (a.Operator_Priority == b.Operator_Priority &&
                      (a.Operator_Priority == 1 || a.Operator_Priority == 2)))
                     break;
                 i = j;
             }
-            const long j = m_entries[size_t(i)].next;
+            const int32_t j = m_entries[size_t(i)].next;
             Texpre& a = m_entries[size_t(i)];
             Texpre& b = m_entries[size_t(j)];
-            b.Operand = calculate(m_s, a.Operator, a.Operand, b.Operand);
+            b.Operand = calculate(m_s, OperatorText(a.Operator), a.Operand, b.Operand);
+            std::string().swap(a.Operand);  // spent
             // remove (i): the entry after it takes its place.
-            const long p = m_entries[size_t(i)].prev;
+            const int32_t p = m_entries[size_t(i)].prev;
             m_entries[size_t(j)].prev = p;
             if (p >= 0) m_entries[size_t(p)].next = j;
             else head = j;
@@ -99,9 +140,21 @@ private:
 
     void push_operator() {
         Texpre& e = m_entries.back();
-        e.Operator = UpperCase(m_text.view().substr(0, m_opLength));
+        e.Operator = OperatorIndex(m_text.view().substr(0, m_opLength));
         e.Operator_Priority = m_opPriority;
         m_text.Drop(m_opLength);
+    }
+
+    // A long expression reserves, once, room for as many entries as the rest
+    // of its text can still have operators, instead of growing step by step
+    // (each step copying every entry so far).
+    void ReserveForTheRest() {
+        if (m_reserved || m_entries.size() < m_entries.capacity() || m_entries.size() < 4096) return;
+        m_reserved = true;
+        const std::string_view rest = m_text.view();
+        size_t more = 1;
+        for (char c : rest) more += StartsAnOperator(c);
+        m_entries.reserve(m_entries.size() + more);
     }
 
     Session& m_s;
@@ -109,6 +162,7 @@ private:
     std::vector<Texpre> m_entries;
     size_t m_opLength = 0;
     uint8_t m_opPriority = 0;
+    bool m_reserved = false;
 };
 
 // Position (0-based) of the first "=" that makes a numeric assignment, or npos.
@@ -125,9 +179,10 @@ size_t AssignmentPos(const std::string& st) {
 }
 
 size_t FindStrAssign(const std::string& st) {
-    for (size_t i = 0; i + 5 <= st.size(); ++i) {
-        if (st[i] == ':' && UpChar(st[i + 1]) == 'S' && UpChar(st[i + 2]) == 'T' &&
-            UpChar(st[i + 3]) == 'R' && st[i + 4] == '=')
+    for (size_t i = st.find(':'); i != std::string::npos && i + 5 <= st.size();
+         i = st.find(':', i + 1)) {
+        if (UpChar(st[i + 1]) == 'S' && UpChar(st[i + 2]) == 'T' && UpChar(st[i + 3]) == 'R' &&
+            st[i + 4] == '=')
             return i;
     }
     return std::string::npos;
@@ -138,9 +193,11 @@ bool IsZero(int64_t v) { return v == 0; }
 std::string Bool(bool b) { return b ? "1" : "0"; }
 
 long double Power(long double L, long double R) {
-    if (std::trunc(R) == R && std::fabs(R) <= 2147483647.0L) {
+    // rint keeps an integral value as it is and moves any other: the same
+    // test as trunc, without switching the x87 rounding mode twice per call.
+    if (std::rint(R) == R && std::fabs(R) <= 2147483647.0L) {
         // Repeated squaring for integral exponents.
-        const long long e = static_cast<long long>(R);
+        const long long e = std::llrint(R);
         unsigned long long y = static_cast<unsigned long long>(e < 0 ? -e : e);
         long double base = L, result = 1;
         while (y > 0) {
@@ -202,6 +259,10 @@ std::string calculate(Session& s, const std::string& op, std::string& left, std:
 }
 
 bool expression_Proc(Session& s, const std::string& statement, std::string& answer) {
+    return expression_Proc(s, std::string(statement), answer);
+}
+
+bool expression_Proc(Session& s, std::string&& statement, std::string& answer) {
     Session::DepthGuard guard(s);
     std::string name;
     bool assign = false;
@@ -220,7 +281,7 @@ bool expression_Proc(Session& s, const std::string& statement, std::string& answ
         expression = statement.substr(p + 1);
         assign = true;
     } else {
-        expression = statement;
+        expression = std::move(statement);
     }
 
     s.curly_brackets_Process(expression);

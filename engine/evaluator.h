@@ -11,6 +11,8 @@ namespace orvane {
 // false (answer untouched) when an assignment's name cannot be resolved.
 // Raised errors (conversions, arithmetic faults, limits) reach the caller.
 bool expression_Proc(Session& session, const std::string& statement, std::string& answer);
+// The same on a statement the evaluator may take over (no copy of it is made).
+bool expression_Proc(Session& session, std::string&& statement, std::string& answer);
 
 // The calculator's Enter: evaluates `statement`, returns the answer and stores
 // it as the session's last answer (Tmp_answer_1).

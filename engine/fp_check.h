@@ -14,7 +14,12 @@ static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ >= 64,
 // Raises EInvalidOp, EZeroDivide or EOverflow for the given fenv flags.
 [[noreturn]] void RaiseFpFault(int flags);
 
-inline void FpClear() { std::feclearexcept(FE_ALL_EXCEPT); }
+// Clears the fault flags. Clearing is slow on x87 (it saves and reloads the
+// whole environment), so it only happens when a fault flag is set; the
+// inexact and underflow flags are never looked at.
+inline void FpClear() {
+    if (std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW)) std::feclearexcept(FE_ALL_EXCEPT);
+}
 // Raises the error matching any fault flag set since FpClear().
 inline void FpCheck() {
     int f = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);

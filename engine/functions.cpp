@@ -40,13 +40,6 @@ constexpr auto kNameInitial = [] {
     return t;
 }();
 
-bool NameAt(const ScanText& t, size_t at, std::string_view name) {
-    if (t.size() < at + name.size()) return false;
-    for (size_t i = 0; i < name.size(); ++i)
-        if (UpChar(t[at + i]) != name[i]) return false;
-    return true;
-}
-
 long double ApplyOneArg(Fn fn, long double v) {
     switch (fn) {
         case kSin: return Checked([&] { return std::sin(v); });
@@ -72,10 +65,21 @@ long double ApplyOneArg(Fn fn, long double v) {
 int64_t NowSeconds(Session& s) { return SecondsSince1970(s.Host().Now()); }
 
 // Arguments' answers, each argument evaluated once.
-std::vector<std::string> EvalArgs(Session& s, const std::string& inner) {
+std::vector<std::string> EvalArgs(Session& s, std::string inner) {
     std::vector<std::string> answers = SplitArgs(inner);
-    for (std::string& a : answers) a = EvalArg(s, a);
+    inner = std::string();  // the arguments hold it all now
+    for (std::string& a : answers) a = EvalArg(s, std::move(a));
     return answers;
+}
+
+// True for the functions whose arguments are expressions evaluated at once.
+bool EvaluatesArguments(Fn fn) { return fn != kNow && fn != kDatetime && fn != kPos; }
+
+bool NameAt(std::string_view t, size_t at, std::string_view name) {
+    if (t.size() < at + name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (UpChar(t[at + i]) != name[i]) return false;
+    return true;
 }
 
 // Standard deviation over the argument answers; `sample` divides by n - 1.
@@ -106,6 +110,30 @@ std::string EvalArg(Session& session, const std::string& text) {
     std::string answer;
     expression_Proc(session, text, answer);
     return answer;
+}
+
+std::string EvalArg(Session& session, std::string&& text) {
+    std::string answer;
+    expression_Proc(session, std::move(text), answer);
+    return answer;
+}
+
+size_t ExpressionOpenerAt(std::string_view t) {
+    constexpr size_t npos = std::string_view::npos;
+    if (t.empty()) return npos;
+    if (t[0] == '(') return 0;
+    // The first function of the table whose name stands there, as the
+    // expansion takes it.
+    if (kNameInitial[static_cast<unsigned char>(UpChar(t[0]))]) {
+        for (int f = 0; f < kFnCount; ++f) {
+            const std::string_view name = kNames[f];
+            if (!NameAt(t, 0, name)) continue;
+            return EvaluatesArguments(static_cast<Fn>(f)) ? name.size() - 1 : npos;
+        }
+    }
+    if (t.size() > 5 && UpChar(t[0]) == 'X' && t[5] == '(' && t.substr(0, 5).find('(') == npos)
+        return 5;
+    return npos;
 }
 
 std::vector<std::string> SplitArgs(std::string_view a) {
@@ -139,20 +167,24 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
     for (int f = 0; f < kFnCount; ++f) {
         const Fn fn = static_cast<Fn>(f);
         if (t.size() <= at || !kNameInitial[static_cast<unsigned char>(UpChar(t[at]))]) break;
-        if (!NameAt(t, at, kNames[f])) continue;
+        if (!NameAt(t.view(), at, kNames[f])) continue;
         if (fn == kNow) {
             // A sign in front is dropped together with the call.
             t.ReplacePrefix(at + 5, IntToStr(NowSeconds(s)));
             continue;
         }
         size_t open, close;
-        GroupOf(t, '(', ')', open, close);
-        const std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
+        bool balanced = false;
+        GroupOf(t, '(', ')', open, close, &balanced);
+        if (EvaluatesArguments(fn)) CheckNestingChain(s, t.view(), open, close, balanced);
+        // The call leaves the text before its arguments are evaluated, so that
+        // no level keeps a copy of what the deeper levels work on.
+        std::string inner = TakeGroup(t, open, close);
         std::string result;
         switch (fn) {
             case kMax: {
                 long double m = -Sentinel();
-                for (const std::string& a : EvalArgs(s, inner)) {
+                for (const std::string& a : EvalArgs(s, std::move(inner))) {
                     const long double d = StrToFloatDef(a, -HUGE_VALL);
                     if (!(m >= d)) m = StrToFloat(a);
                 }
@@ -161,7 +193,7 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
             }
             case kMin: {
                 long double m = Sentinel();
-                for (const std::string& a : EvalArgs(s, inner)) {
+                for (const std::string& a : EvalArgs(s, std::move(inner))) {
                     const long double d = StrToFloatDef(a, -Sentinel());
                     if (!(m < d)) m = StrToFloat(a);
                 }
@@ -169,22 +201,24 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
                 break;
             }
             case kAvg: {
-                const std::vector<std::string> answers = EvalArgs(s, inner);
+                const std::vector<std::string> answers = EvalArgs(s, std::move(inner));
                 long double sum = 0;
                 for (const std::string& a : answers) sum = FAdd(sum, StrToFloat(a));
                 result = FloatToStr(FMul(FDiv(sum, (long double)answers.size()), sign));
                 break;
             }
             case kCnt:
-                result = FloatToStr(FMul((long double)EvalArgs(s, inner).size(), sign));
+                result = FloatToStr(FMul((long double)EvalArgs(s, std::move(inner)).size(), sign));
                 break;
             case kStdevp:
             case kStdevs:
-                result = FloatToStr(FMul(StandardDeviation(EvalArgs(s, inner), fn == kStdevs), sign));
+                result = FloatToStr(
+                    FMul(StandardDeviation(EvalArgs(s, std::move(inner)), fn == kStdevs), sign));
                 break;
             case kSort: {
                 std::vector<long double> values;
-                for (const std::string& a : EvalArgs(s, inner)) values.push_back(StrToFloatDef(a, 0));
+                for (const std::string& a : EvalArgs(s, std::move(inner)))
+                    values.push_back(StrToFloatDef(a, 0));
                 std::stable_sort(values.begin(), values.end());
                 std::string list;
                 for (long double v : values) list += FloatToStr(v) + ",";
@@ -224,20 +258,20 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
                 break;
             }
             case kRound: {
-                std::string answer = EvalArg(s, inner);
+                std::string answer = EvalArg(s, std::move(inner));
                 const long double v = strtovalue(s, answer);
                 const long double r = static_cast<long double>(Round(v));
                 result = FloatToStr(sign < 0 ? -r : r);
                 break;
             }
             default: {
-                std::string answer = EvalArg(s, inner);
+                std::string answer = EvalArg(s, std::move(inner));
                 const long double v = strtovalue(s, answer);
                 result = FloatToStr(FMul(ApplyOneArg(fn, v), sign));
                 break;
             }
         }
-        t.ReplacePrefix(close, result);
+        t.ReplacePrefix(0, result);
     }
 
     // X commands: "X" at the scan start with the first "(" five characters on.
@@ -245,13 +279,16 @@ void ExpandFunctions(Session& s, ScanText& t, size_t scanStart, int sign) {
         t.view().substr(at, 5).find('(') == std::string_view::npos) {
         {
             size_t open, close;
-            GroupOf(t, '(', ')', open, close);
-            const std::string inner = CopyText(t.view(), open + 1, (long long)close - open - 1);
-            const std::string answer = EvalArg(s, inner);
-            const std::string command = CopyText(t.view(), 1, (long long)open) + answer + ")";
+            bool balanced = false;
+            GroupOf(t, '(', ')', open, close, &balanced);
+            CheckNestingChain(s, t.view(), open, close, balanced);
+            std::string command = CopyText(t.view(), 1, (long long)open);
+            // As for a call: no level keeps what the deeper ones work on.
+            std::string inner = TakeGroup(t, open, close);
+            command += EvalArg(s, std::move(inner)) + ")";
             bool ok = true;
             const std::string result = XB1B2(command, ok);
-            t.ReplacePrefix(close, result);
+            t.ReplacePrefix(0, result);
         }
     }
 }

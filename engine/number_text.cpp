@@ -11,6 +11,7 @@
 
 #include "engine/errors.h"
 #include "engine/format_settings.h"
+#include "engine/fp_check.h"
 
 namespace orvane {
 
@@ -169,7 +170,7 @@ bool TryStrToFloat(std::string_view text, long double& value) {
     }
     if (i != n) return false;
     long double v = strtold_l(norm.c_str(), nullptr, CLocaleHandle());
-    std::feclearexcept(FE_ALL_EXCEPT);
+    FpClear();  // what the conversion raised is no fault of the next operation
     if (std::isinf(v)) return false;
     value = v;
     return true;

@@ -20,7 +20,58 @@ void ScanText::Trim() {
     while (m_end > m_off && static_cast<unsigned char>(m_buf[m_end - 1]) <= 32) --m_end;
 }
 
-void ScanText::Drop(size_t n) { m_off += std::min(n, size()); }
+bool ScanText::MostlyBehind() const {
+    // Only when the dropped part is twice the rest, which keeps the copies
+    // linear in all.
+    constexpr size_t kMinDropped = 1u << 16;
+    return m_off >= kMinDropped && m_off / 2 >= size();
+}
+
+void ScanText::MoveRestToOwnBuffer(std::string& old) {
+    constexpr size_t kRoom = 64;  // room in front for results
+    const size_t shift = m_off - kRoom;
+    std::string nb;
+    nb.reserve(kRoom + size());
+    nb.append(kRoom, ' ');
+    nb.append(view());
+    // Before the live text nothing is original any more.
+    const size_t pristine = std::max(m_pristine, m_off);
+    for (LastCache* lc : {&m_lastParen, &m_lastBracket})
+        if (lc->valid && lc->pos != kNone) {
+            if (lc->pos < pristine) lc->pos = kNone;
+            else lc->pos -= shift;
+        }
+    m_origEnd = std::max(m_origEnd, pristine) - shift;
+    m_pristine = pristine - shift;
+    m_end -= shift;
+    m_off = kRoom;
+    m_buf.swap(nb);
+    old.swap(nb);
+}
+
+void ScanText::Drop(size_t n) {
+    m_off += std::min(n, size());
+    // Once most of the buffer lies behind, the rest moves to a buffer of its
+    // own, so that a text taken apart piece by piece frees its memory.
+    if (!MostlyBehind()) return;
+    std::string old;
+    MoveRestToOwnBuffer(old);
+}
+
+std::string ScanText::TakeFront(size_t n, size_t from, size_t count) {
+    n = std::min(n, size());
+    count = from < n ? std::min(count, n - from) : 0;
+    const size_t start = m_off + from;
+    m_off += n;
+    if (!MostlyBehind()) return std::string(m_buf, start, count);
+    // Little stays behind: the old buffer becomes the part taken, without
+    // a copy of it.
+    std::string taken;
+    MoveRestToOwnBuffer(taken);
+    taken.resize(start + count);
+    taken.erase(0, start);
+    return taken;
+}
 
 void ScanText::InvalidateCaches() {
     m_lastParen.valid = m_lastBracket.valid = false;

@@ -25,8 +25,13 @@ public:
 
     // Drops leading and trailing characters with codes of 32 or less.
     void Trim();
-    // Removes the first n characters.
+    // Removes the first n characters. Once the removed front is twice the
+    // rest, the rest moves to a buffer of its own and the old one is freed.
     void Drop(size_t n);
+    // Removes the first n characters and returns the `count` of them that
+    // start at `from`. When little stays behind, the old buffer is handed
+    // over as the returned text instead of being copied.
+    std::string TakeFront(size_t n, size_t from, size_t count);
     // Replaces the first n characters by r.
     void ReplacePrefix(size_t n, std::string_view r);
 
@@ -41,6 +46,11 @@ private:
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
     void InvalidateCaches();
+    // True when the dropped front is large and at least twice the rest.
+    bool MostlyBehind() const;
+    // Moves the live text to a new buffer with a little room in front; the
+    // old buffer goes to `old`.
+    void MoveRestToOwnBuffer(std::string& old);
 
     std::string m_buf;
     size_t m_off = 0;       // start of the text in m_buf

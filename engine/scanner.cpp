@@ -1,6 +1,8 @@
 #include "engine/scanner.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "engine/number_text.h"
 #include "engine/scan_text.h"
@@ -54,20 +56,40 @@ bool MatchesAt(std::string_view v, size_t p, const OperatorDef& op) {
 
 constexpr size_t kNotFound = 65535;
 
+// Index of the first `a` or `b` at or after q, or the text's size when there
+// is none. Looks at eight characters at a time where neither occurs.
+size_t FindEither(std::string_view text, size_t q, char a, char b) {
+    const char* p = text.data();
+    const size_t n = text.size();
+    constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+    const uint64_t pa = kOnes * static_cast<unsigned char>(a);
+    const uint64_t pb = kOnes * static_cast<unsigned char>(b);
+    for (; q + 8 <= n; q += 8) {
+        uint64_t w;
+        std::memcpy(&w, p + q, 8);
+        const uint64_t xa = w ^ pa, xb = w ^ pb;  // a zero byte where a or b stands
+        if (((xa - kOnes) & ~xa & kHighs) | ((xb - kOnes) & ~xb & kHighs)) break;
+    }
+    while (q < n && p[q] != a && p[q] != b) ++q;
+    return q;
+}
+
 }  // namespace
 
-size_t MatchGroup(std::string_view text, size_t from, char open, char close, size_t lastClose) {
+size_t MatchGroup(std::string_view text, size_t from, char open, char close, size_t lastClose,
+                  bool* balanced) {
     size_t p = from;
     long long depth = 0;
     bool consumed = false;
+    if (balanced) *balanced = true;
     do {
         if (lastClose == std::string_view::npos || lastClose < p) {
             // No closing character left: the depth falls without progress.
             --depth;
+            if (balanced) *balanced = false;
             continue;
         }
-        size_t q = p;
-        while (text[q] != open && text[q] != close) ++q;  // ends at lastClose at the latest
+        const size_t q = FindEither(text, p, open, close);  // at lastClose at the latest
         depth += text[q] == open ? 1 : -1;
         p = q + 1;
         consumed = true;
@@ -104,12 +126,49 @@ std::string CopyText(std::string_view text, size_t from, long long count) {
     return std::string(text.substr(from - 1, size_t(count)));
 }
 
-void GroupOf(ScanText& text, char open, char close, size_t& openPos, size_t& closePos) {
+void GroupOf(ScanText& text, char open, char close, size_t& openPos, size_t& closePos,
+             bool* balanced) {
     // Callers know an opener stands within the first few characters.
     const size_t o = text.view().find(open);
     openPos = o == ScanText::npos ? 0 : o + 1;
-    const size_t m = MatchGroup(text.view(), 0, open, close, text.RFindChar(close));
+    const size_t m = MatchGroup(text.view(), 0, open, close, text.RFindChar(close), balanced);
     closePos = m == ScanText::npos ? 0 : m + 1;
+}
+
+std::string TakeGroup(ScanText& text, size_t openPos, size_t closePos) {
+    const long long count = (long long)closePos - (long long)openPos - 1;
+    if (openPos == 0 || count < 1) {
+        text.Drop(closePos);
+        return {};
+    }
+    return text.TakeFront(closePos, openPos, size_t(count));
+}
+
+void CheckNestingChain(Session& session, std::string_view text, size_t openPos, size_t closePos,
+                       bool balanced) {
+    // The opener's own argument opens the next level.
+    session.CheckNestingRoom(1);
+    if (openPos == 0 || closePos <= openPos) return;
+    const size_t close = closePos - 1;
+    const int room = kMaxNestingDepth - session.Depth();
+    // Count the openers of the chain, up to one more than still fits.
+    int levels = 1;
+    size_t at = openPos;  // just after the opener's "("
+    while (levels <= room) {
+        while (at < close && static_cast<unsigned char>(text[at]) <= 32) ++at;
+        if (at >= close) return;
+        const size_t next = ExpressionOpenerAt(text.substr(at, close - at));
+        if (next == std::string_view::npos) return;
+        ++levels;
+        at += next + 1;
+    }
+    // Every parenthesis inside is matched, and no assignment, brace group or
+    // second argument can turn any level of the chain aside.
+    if (!balanced) return;
+    const std::string_view inside = text.substr(openPos, close - openPos);
+    for (char c : {'=', '{', ','})
+        if (inside.find(c) != std::string_view::npos) return;
+    session.CheckNestingRoom(levels);
 }
 
 bool Get_first_operator_pos(Session& session, ScanText& text, size_t& opStart, size_t& opEnd,
@@ -128,16 +187,20 @@ bool Get_first_operator_pos(Session& session, ScanText& text, size_t& opStart, s
 
     if (!text.empty() && text[0] == '(') {
         size_t open, close;
-        GroupOf(text, '(', ')', open, close);
-        const std::string inner = CopyText(text.view(), open + 1, (long long)close - open - 1);
-        const std::string answer = EvalArg(session, inner);
-        text.ReplacePrefix(close, answer);
+        bool balanced = false;
+        GroupOf(text, '(', ')', open, close, &balanced);
+        CheckNestingChain(session, text.view(), open, close, balanced);
+        // The group leaves the text before its inside is evaluated, so that no
+        // level keeps a copy of what the deeper levels work on.
+        std::string inner = TakeGroup(text, open, close);
+        const std::string answer = EvalArg(session, std::move(inner));
+        text.ReplacePrefix(0, answer);
     }
     if (!text.empty() && text[0] == '[') {
         size_t open, close;
         GroupOf(text, '[', ']', open, close);
-        const std::string group = CopyText(text.view(), open, (long long)close - open + 1);
         Session::DepthGuard guard(session);
+        const std::string group = CopyText(text.view(), open, (long long)close - open + 1);
         const std::string processed = session.String_Proc(group, true, session.String_Proc_success);
         text.ReplacePrefix(close, processed);
     }

@@ -34,6 +34,10 @@ bool get_Seperator_pos(std::string_view sep, std::string_view text, size_t& pos)
 // Internal form of get_group_pos on text starting at index `from` (0-based),
 // with the index of the last closing character of the text (npos when none).
 // Returns the 0-based index of the matching close, or npos when none.
-size_t MatchGroup(std::string_view text, size_t from, char open, char close, size_t lastClose);
+// `balanced`, when given, tells whether the close was found by real matching
+// (every opening character on the way closed), not by running out of
+// closing characters.
+size_t MatchGroup(std::string_view text, size_t from, char open, char close, size_t lastClose,
+                  bool* balanced = nullptr);
 
 }  // namespace orvane

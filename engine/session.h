@@ -76,6 +76,10 @@ public:
         Session& m_s;
     };
     int Depth() const { return m_depth; }
+    // Raises now the error a DepthGuard would raise when `levels` more levels
+    // were opened one inside the other: lets a caller refuse a nesting it
+    // can see coming before doing the work of its outer levels.
+    void CheckNestingRoom(int levels = 1) const;
 
 private:
     EngineHost* m_host;

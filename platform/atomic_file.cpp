@@ -61,13 +61,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view data) {
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         tmp = dir + "/." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rd());
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Born with the old file's mode (less the umask), never wider, so a
+        // private file's content is never readable by others on the way.
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    hadOld ? (old.st_mode & 0777) : 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
 
-    bool ok = WriteAll(fd, data);
-    if (ok && hadOld) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    // The exact old mode before any content goes in.
+    bool ok = !hadOld || ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (ok) ok = WriteAll(fd, data);
     if (ok) ok = ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     if (ok) ok = ::rename(tmp.c_str(), target.c_str()) == 0;

@@ -17,7 +17,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TitleHold> FakeTitleRegistry::TryHold(const std::string& title) {
+std::unique_ptr<TitleHold> FakeTitleRegistry::TryHold(const std::string& title,
+                                                      std::string* error) {
+    if (!m_unusable.empty()) {
+        if (error) *error = m_unusable;
+        return nullptr;
+    }
     if (!m_state->insert(title).second) return nullptr;
     return std::make_unique<FakeHold>(m_state, title);
 }

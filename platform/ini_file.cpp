@@ -1,10 +1,14 @@
 #include "platform/ini_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -415,7 +419,46 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
 
 bool IniFile::SectionExists(std::string_view section) const { return Read().SectionExists(section); }
 
+namespace {
+
+// Holds an exclusive flock on "<file>.lock" beside the INI file for its
+// lifetime, so that the read-modify-write cycles of several processes on one
+// file run one after the other and none loses another's keys. The lock file
+// stays (removing it would let two processes lock different files of the
+// same name). Where no lock file can be made the cycle runs unlocked: such a
+// folder cannot take the new file either.
+class IniWriteLock {
+public:
+    explicit IniWriteLock(const std::string& path) {
+        std::string target = path;
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;  // one lock for every link to the file
+            std::free(real);
+        }
+        // Something that is no file cannot be written anyway.
+        struct stat st;
+        if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return;
+        const std::string lock = target + ".lock";
+        m_fd = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (m_fd < 0) m_fd = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (m_fd < 0) return;
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~IniWriteLock() {
+        if (m_fd >= 0) ::close(m_fd);  // releases the lock
+    }
+    IniWriteLock(const IniWriteLock&) = delete;
+    IniWriteLock& operator=(const IniWriteLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+}  // namespace
+
 bool IniFile::Update(const std::function<void(IniDocument&)>& edit) {
+    IniWriteLock lock(m_path);
     IniDocument doc;
     if (!doc.Load(m_path)) return false;
     edit(doc);
@@ -432,6 +475,7 @@ bool IniFile::WriteInteger(std::string_view section, std::string_view key, int32
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    IniWriteLock lock(m_path);
     IniDocument doc;
     if (!doc.Load(m_path)) return false;
     if (!doc.DeleteKey(section, key)) return true;  // nothing to remove: file untouched
@@ -439,6 +483,7 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
 }
 
 bool IniFile::EraseSection(std::string_view section) {
+    IniWriteLock lock(m_path);
     IniDocument doc;
     if (!doc.Load(m_path)) return false;
     if (!doc.EraseSection(section)) return true;

@@ -113,6 +113,9 @@ private:
 // One INI file on disk. Every read loads the file afresh and every write
 // rewrites it atomically, so separate calls see each other's changes at once
 // (the classic profile-API behaviour). For many changes at once use Update.
+// Each read-modify-write holds an exclusive flock on "<file>.lock" beside the
+// file (the link target for a symbolic link), so writers in several processes
+// never lose each other's keys.
 class IniFile {
 public:
     explicit IniFile(std::string path) : m_path(std::move(path)) {}

@@ -16,11 +16,17 @@ InstanceClaim ClaimInstanceNumber(TitleRegistry& registry, const std::string& ba
             claim.suffix = InstanceSuffix(n);
             return claim;
         }
-        if (auto hold = registry.TryHold(title)) {
+        std::string why;
+        if (auto hold = registry.TryHold(title, &why)) {
             claim.outcome = InstanceClaim::Outcome::Claimed;
             claim.number = static_cast<uint8_t>(n);
             claim.suffix = InstanceSuffix(n);
             claim.hold = std::move(hold);
+            return claim;
+        }
+        if (!why.empty()) {
+            claim.outcome = InstanceClaim::Outcome::Unregistered;
+            claim.reason = std::move(why);
             return claim;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/runtime_dir.h"
 
@@ -56,18 +57,25 @@ bool LockFileTitleRegistry::Exists(const std::string& title) {
     return held;
 }
 
-std::unique_ptr<TitleHold> LockFileTitleRegistry::TryHold(const std::string& title) {
-    if (!EnsureRuntimeDir(m_dir)) return nullptr;
+std::unique_ptr<TitleHold> LockFileTitleRegistry::TryHold(const std::string& title,
+                                                          std::string* error) {
+    if (!EnsureRuntimeDir(m_dir, error)) return nullptr;
     // The lock files are never removed: removing one could let a second
     // process lock a new file of the same name while the first still holds
     // the old one.
-    int fd = open(LockPath(title).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) return nullptr;
+    const std::string path = LockPath(title);
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        if (error) *error = path + ": " + std::strerror(errno);
+        return nullptr;
+    }
     int r;
     do {
         r = flock(fd, LOCK_EX | LOCK_NB);
     } while (r != 0 && errno == EINTR);
     if (r != 0) {
+        // EWOULDBLOCK: another copy holds the title.
+        if (errno != EWOULDBLOCK && error) *error = path + ": " + std::strerror(errno);
         close(fd);
         return nullptr;
     }

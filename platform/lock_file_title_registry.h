@@ -18,8 +18,10 @@ public:
     // Probes with a shared lock for an instant; a TryHold of the same title at
     // that very instant fails as if the title were taken.
     bool Exists(const std::string& title) override;
-    // Null also when the lock file cannot be created (the title cannot be held).
-    std::unique_ptr<TitleHold> TryHold(const std::string& title) override;
+    // Null with the reason in `error` when the folder is unusable (see
+    // EnsureRuntimeDir) or the lock file cannot be created or locked.
+    using TitleRegistry::TryHold;
+    std::unique_ptr<TitleHold> TryHold(const std::string& title, std::string* error) override;
 
     // The lock file that stands for `title`.
     std::string LockPath(const std::string& title) const;

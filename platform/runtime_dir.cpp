@@ -1,5 +1,6 @@
 #include "platform/runtime_dir.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,21 +16,25 @@ std::string DefaultRuntimeDir() {
     return "/tmp/orvane-" + std::to_string(geteuid());
 }
 
-bool EnsureRuntimeDir(const std::string& dir, std::string* error) {
-    auto fail = [&](const std::string& why) {
-        if (error) *error = dir + ": " + why;
-        return false;
-    };
-    if (dir.empty()) return fail("empty folder name");
-    if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return fail(std::strerror(errno));
+std::string RuntimeDirProblem(const std::string& dir) {
+    if (dir.empty()) return "empty folder name";
+    if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return std::strerror(errno);
     // lstat, not stat: a symlink planted by somebody else must not redirect
     // our lock files and sockets.
     struct stat st {};
-    if (lstat(dir.c_str(), &st) != 0) return fail(std::strerror(errno));
-    if (!S_ISDIR(st.st_mode)) return fail("not a folder");
-    if (st.st_uid != geteuid()) return fail("owned by another user");
-    if (st.st_mode & (S_IWGRP | S_IWOTH)) return fail("writable by other users");
-    return true;
+    if (lstat(dir.c_str(), &st) != 0) return std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return "not a folder";
+    if (st.st_uid != geteuid()) return "owned by another user";
+    if (st.st_mode & (S_IWGRP | S_IWOTH)) return "writable by other users";
+    if (faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return "not writable";
+    return {};
+}
+
+bool EnsureRuntimeDir(const std::string& dir, std::string* error) {
+    const std::string problem = RuntimeDirProblem(dir);
+    if (problem.empty()) return true;
+    if (error) *error = dir + ": " + problem;
+    return false;
 }
 
 }  // namespace orvane::platform

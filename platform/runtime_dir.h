@@ -11,8 +11,15 @@ std::string DefaultRuntimeDir();
 
 // Makes sure `dir` exists as a directory owned by this user and closed to
 // everybody else (created with mode 0700 when missing; the parent must exist).
-// Returns false, with a reason in `error` when given, for a symlink, a folder
-// of another user or one that others may write.
+// Returns false, with a reason in `error` when given ("<dir>: <why>"), for a
+// symlink or anything else that is no folder, a folder of another user, one
+// that others may write, or one this user cannot write.
 bool EnsureRuntimeDir(const std::string& dir, std::string* error = nullptr);
+
+// EnsureRuntimeDir's check alone: why `dir` cannot serve as the runtime
+// folder ("not a folder", "owned by another user", "writable by other users",
+// "not writable", or the system's error text), or empty when it can. Creates
+// the folder when it is missing.
+std::string RuntimeDirProblem(const std::string& dir);
 
 }  // namespace orvane::platform

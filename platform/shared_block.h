@@ -17,6 +17,10 @@ public:
     // Start of the block; valid and writable for the object's lifetime.
     virtual void* data() = 0;
     virtual std::size_t size() const = 0;
+    // True while all size() bytes are backed. A block that another process
+    // has cut short would crash the reader (SIGBUS) at the missing pages, so
+    // every access checks this first and treats a false as "no block".
+    virtual bool Intact() const { return true; }
 };
 
 // A private, zero-filled block on the heap: stands in for the shared one in

@@ -49,16 +49,18 @@ private:
 
 class ShmSharedBlock : public SharedBlock {
 public:
-    ShmSharedBlock(std::string shm_name, std::string gate_path, int holders_fd, void* addr,
-                   std::size_t size)
+    ShmSharedBlock(std::string shm_name, std::string gate_path, int holders_fd, int shm_fd,
+                   void* addr, std::size_t size)
         : m_shm_name(std::move(shm_name)),
           m_gate_path(std::move(gate_path)),
           m_holders_fd(holders_fd),
+          m_shm_fd(shm_fd),
           m_addr(addr),
           m_size(size) {}
 
     ~ShmSharedBlock() override {
         munmap(m_addr, m_size);
+        close(m_shm_fd);
         Gate gate(m_gate_path);
         // Only the last holder gets the exclusive lock; it removes the block.
         // A failed attempt drops our shared lock, which is what closing does
@@ -69,11 +71,16 @@ public:
 
     void* data() override { return m_addr; }
     std::size_t size() const override { return m_size; }
+    bool Intact() const override {
+        struct stat st {};
+        return fstat(m_shm_fd, &st) == 0 && static_cast<std::size_t>(st.st_size) >= m_size;
+    }
 
 private:
     std::string m_shm_name;
     std::string m_gate_path;
     int m_holders_fd;
+    int m_shm_fd;  // kept open to watch the object's size
     void* m_addr;
     std::size_t m_size;
 };
@@ -146,15 +153,15 @@ SharedBlockOpenResult OpenSharedBlock(const SharedBlockOptions& options) {
         return give_up(kCouldNotCreateFileMap, d);
     }
     void* addr = mmap(nullptr, options.size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    const int map_errno = errno;
-    close(fd);  // the mapping keeps the object alive
     if (addr == MAP_FAILED) {
+        const int map_errno = errno;
+        close(fd);
         errno = map_errno;
         return give_up(kMapFilePointerIsNil, Errno("mmap"));
     }
 
     SharedBlockOpenResult r;
-    r.block = std::make_unique<ShmSharedBlock>(shm_name, gate_path, holders, addr, options.size);
+    r.block = std::make_unique<ShmSharedBlock>(shm_name, gate_path, holders, fd, addr, options.size);
     return r;
 }
 

@@ -19,8 +19,12 @@ public:
     // True when a running copy holds exactly this title.
     virtual bool Exists(const std::string& title) = 0;
     // Takes the title for the caller, atomically: returns null when somebody
-    // holds it already, so two copies can never hold the same title.
-    virtual std::unique_ptr<TitleHold> TryHold(const std::string& title) = 0;
+    // holds it already, so two copies can never hold the same title; `error`
+    // then stays as it was. Also null when no title can be held here at all
+    // (the registry's folder is unusable), with the reason in `error` when
+    // given.
+    virtual std::unique_ptr<TitleHold> TryHold(const std::string& title, std::string* error) = 0;
+    std::unique_ptr<TitleHold> TryHold(const std::string& title) { return TryHold(title, nullptr); }
 };
 
 }  // namespace orvane::platform

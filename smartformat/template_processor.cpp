@@ -1,4 +1,5 @@
 // Whole template texts, brace substitution and the grammar of one line.
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -45,44 +46,72 @@ std::string String_Proc(SmartSession& s, const std::string& Original, bool real_
 }
 
 bool curly_brackets_Process(SmartSession& s, std::string& text) {
-    // The text before `from` holds neither "{" nor "}" any more; results that
-    // bring new braces are spliced back into the text and scanned again.
+    // Without any brace group the text stays as it is (and is not copied).
+    if (text.find('{') == std::string::npos) return true;
+    // `rest` from `from` on is still to be scanned; `out` holds what the part
+    // before it became, and holds neither "{" nor "}". A result that brings
+    // braces of its own goes back in front of the rest and is scanned again.
     std::string out;
+    std::string rest;
+    rest.swap(text);
     size_t from = 0;
     int reexpansions = 0;
+    bool lineBreaks = rest.find("\r\n") != std::string::npos;
     for (;;) {
-        const size_t open = text.find('{', from);
+        const size_t open = rest.find('{', from);
         if (open == std::string::npos) break;
-        const size_t close = text.find('}', from);
+        const size_t close = rest.find('}', from);
         if (close == std::string::npos || close < open) break;
-        bool ok = true;
-        const std::string result =
-            String_Proc(s, text.substr(open + 1, close - open - 1), true, ok);
-        if (!ok) {
-            out.append(text, from, std::string::npos);
-            text.swap(out);
-            return false;
+        // The first "}" ends the group, so the inside holds none.
+        const std::string_view inside(rest.data() + open + 1, close - open - 1);
+        // An inside that is neither a bracket group nor several lines comes
+        // back from String_Proc as it is: take it so, without the copies.
+        const bool plain = (inside.empty() || inside[0] != '[') &&
+                           (!lineBreaks || inside.find("\r\n") == std::string_view::npos);
+        std::string processed;
+        if (plain) {
+            s.CheckNestingRoom(1);  // String_Proc's own level
+        } else {
+            bool ok = true;
+            processed = String_Proc(s, std::string(inside), true, ok);
+            if (!ok) {
+                out.append(rest, from, std::string::npos);
+                text.swap(out);
+                return false;
+            }
         }
-        out.append(text, from, open - from);
-        if (result.find_first_of("{}") == std::string::npos) {
+        const std::string_view result = plain ? inside : std::string_view(processed);
+        out.append(rest, from, open - from);
+        if (result.find('{') == std::string_view::npos && result.find('}') == std::string_view::npos) {
             out += result;
             from = close + 1;
-        } else {
-            if (++reexpansions > kMaxBraceReexpansions)
-                throw ELimitExceeded("Brace groups keep expanding into new brace groups");
-            // The result brings braces of its own: splice it into the text
-            // and scan on from where it starts.
-            std::string rebuilt = out;
-            const size_t pos = rebuilt.size();
-            rebuilt += result;
-            rebuilt.append(text, close + 1, std::string::npos);
-            text.swap(rebuilt);
-            out.assign(text, 0, pos);
-            from = pos;
+            continue;
         }
+        if (++reexpansions > kMaxBraceReexpansions)
+            throw ELimitExceeded("Brace groups keep expanding into new brace groups");
+        // Put the result just in front of the rest after the group: the group
+        // and what came before it are no longer needed, so it fits there
+        // unless the result is longer.
+        const size_t room = close + 1 - from;
+        if (result.size() <= room) {
+            const size_t at = close + 1 - result.size();
+            std::memmove(&rest[at], result.data(), result.size());
+            from = at;
+        } else {
+            std::string rebuilt(result);
+            rebuilt.append(rest, close + 1, std::string::npos);
+            rest.swap(rebuilt);
+            from = 0;
+        }
+        if (!plain && processed.find("\r\n") != std::string::npos) lineBreaks = true;
     }
-    out.append(text, from, std::string::npos);
-    text.swap(out);
+    if (out.empty()) {
+        rest.erase(0, from);
+        text.swap(rest);
+    } else {
+        out.append(rest, from, std::string::npos);
+        text.swap(out);
+    }
     return true;
 }
 

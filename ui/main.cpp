@@ -5,6 +5,7 @@
 #include "tools/locale_posix.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
+#include "ui/term_signals.h"
 
 int main(int argc, char** argv) {
     orvane::ui::OrvaneApplication app(argc, argv);
@@ -15,9 +16,18 @@ int main(int argc, char** argv) {
     if (const char* name = std::getenv("ORVANE_SHARED_BLOCK_NAME"); name && *name)
         options.sharedBlockName = name;
 
+    // From here on SIGTERM and SIGHUP wait for the event loop instead of
+    // ending the program at once.
+    orvane::ui::TermSignals terms;
     orvane::ui::TForm1 form(options);
     // A refused ninth copy ends here: nothing shown, nothing saved.
     if (form.Terminated()) return 1;
+    // Logout and shutdown close the window the normal way (its saves run),
+    // then the program ends, even from inside a message box.
+    terms.SetReaction([&form](int) {
+        form.close();
+        QCoreApplication::exit(0);
+    });
     form.show();
     form.activateWindow();
     return app.exec();

@@ -21,6 +21,7 @@
 #include "smartformat/smart_session.h"
 #include "ui/model/calculator_model.h"
 #include "ui/pages/page_host.h"
+#include "ui/memo_file.h"
 #include "ui/qt_memo.h"
 #include "ui/qt_system_values.h"
 #include "ui/style_manager.h"
@@ -206,6 +207,10 @@ private:
     std::unique_ptr<WindowMessagePort> m_messagePort;
     bool m_terminated = false;
     bool m_memoLoadFailed = false;
+    // The runtime folder cannot be used: no shared block, no instance number.
+    bool m_runtimeDirProblem = false;
+    // How the memo file was read: it is written back in that form.
+    MemoFileFormat m_memoFileFormat;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
 

@@ -16,6 +16,7 @@
 #include "platform/ini_file.h"
 #include "platform/instance_claim.h"
 #include "platform/lock_file_title_registry.h"
+#include "platform/runtime_dir.h"
 #include "platform/settings_path.h"
 #include "platform/shm_shared_block.h"
 #include "platform/socket_message_sender.h"
@@ -46,6 +47,18 @@ Dialogs& DialogsOf() { return OrvaneApplication::CurrentDialogs(); }
 // The help pages: the contents, and the expression topic beside it.
 constexpr const char* kHelpContentsPage = "index.html";
 constexpr const char* kExpressionHelpPage = "Expression_Process.htm";
+
+std::string RuntimeDirOf(const std::string& option) {
+    return option.empty() ? platform::DefaultRuntimeDir() : option;
+}
+
+// The warning of a copy that cannot register: `reason` names the folder or
+// file and what is wrong with it.
+std::string UnregisteredWarning(const std::string& reason, bool withoutSharedBlock) {
+    return "This copy of Orvane cannot be registered (" + reason +
+           "). It runs without an instance number" +
+           (withoutSharedBlock ? " and without the shared block." : ".");
+}
 
 }  // namespace
 
@@ -95,6 +108,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::OpenSharedBlock() {
+    // An unusable runtime folder is reported once, here: the shared block's
+    // locks and the instance number live in it, so the copy runs without both.
+    if (const std::string dir = RuntimeDirOf(m_options.runtimeDir),
+        problem = platform::RuntimeDirProblem(dir);
+        !problem.empty()) {
+        m_runtimeDirProblem = true;
+        ShowMessage(MsgIcon::Warning, UnregisteredWarning(dir + ": " + problem, true));
+        return;
+    }
     platform::SharedBlockOptions options;
     if (!m_options.sharedBlockName.empty()) options.name = m_options.sharedBlockName;
     options.runtime_dir = m_options.runtimeDir;
@@ -110,6 +132,7 @@ void TForm1::ClaimInstanceNumber() {
         [this](const platform::WindowMessage& m) { OnMyMessage(m); }, &why);
     if (!m_messagePort) AppendMemo2(QStringLiteral("Window messages cannot be received: ") + why);
 
+    if (m_runtimeDirProblem) return;  // reported already; caption " (?)"
     platform::LockFileTitleRegistry registry(m_options.runtimeDir);
     platform::InstanceClaim claim = platform::ClaimInstanceNumber(registry, Narrow(m_baseTitle));
     switch (claim.outcome) {
@@ -127,6 +150,9 @@ void TForm1::ClaimInstanceNumber() {
             ShowMessage(MsgIcon::Error, "Maximum number of Orvane are 8");
             m_terminated = true;
             break;
+        case platform::InstanceClaim::Outcome::Unregistered:
+            ShowMessage(MsgIcon::Warning, UnregisteredWarning(claim.reason, false));
+            break;
         case platform::InstanceClaim::Outcome::NoNumber:
             // Every title up to " (9)" is in use: run without a number or slot.
             break;
@@ -139,7 +165,7 @@ void TForm1::LoadMemoFile() {
     if (!QFileInfo::exists(path)) return;  // the example lines stay
     QStringList lines;
     QString error;
-    if (!LoadMemoLines(path, lines, &error)) {
+    if (!LoadMemoLines(path, lines, &error, &m_memoFileFormat)) {
         m_memoLoadFailed = true;
         throw EOrvane("EFOpenError", Narrow(error));
     }
@@ -151,7 +177,7 @@ void TForm1::SaveMemoFile() {
     const QString path =
         m_options.memoPath.isEmpty() ? QString::fromLatin1(kMemoFileName) : m_options.memoPath;
     QString error;
-    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error))
+    if (!SaveMemoLines(path, m_memoAccess.Lines(), &error, &m_memoFileFormat))
         throw EOrvane("EFCreateError", Narrow(error));
 }
 

@@ -21,6 +21,10 @@ void VariableSession::SetSharedBlock(std::shared_ptr<platform::SharedBlock> bloc
                 : nullptr;
 }
 
+Share_Memory* VariableSession::MapFilePointer() const {
+    return m_map && m_block->Intact() ? m_map : nullptr;
+}
+
 void VariableSession::Assign_variable_Single(const std::string& name, const std::string& answer,
                                              bool isString) {
     orvane::Assign_variable_Single(*this, name, answer, isString);

@@ -39,8 +39,10 @@ public:
     uint8_t instance_no() const { return m_instance_no; }
     void set_instance_no(uint8_t n) { m_instance_no = n; }
 
-    // The shared record, or null when there is no block.
-    Share_Memory* MapFilePointer() const { return m_map; }
+    // The shared record, or null when there is no block. Also null while the
+    // block is not intact (cut short by another process), so that the caller
+    // reports the missing memory instead of crashing on it.
+    Share_Memory* MapFilePointer() const;
     const std::shared_ptr<platform::SharedBlock>& SharedBlock() const { return m_block; }
     void SetSharedBlock(std::shared_ptr<platform::SharedBlock> block);
 

@@ -61,9 +61,10 @@ int main(int argc, char** argv) {
     if (mode == "claim" && argc == 4) {
         LockFileTitleRegistry registry(argv[2]);
         InstanceClaim claim = ClaimInstanceNumber(registry, argv[3]);
-        const char* outcome = claim.outcome == InstanceClaim::Outcome::Claimed   ? "claimed"
-                              : claim.outcome == InstanceClaim::Outcome::Refused ? "refused"
-                                                                                 : "none";
+        const char* outcome = claim.outcome == InstanceClaim::Outcome::Claimed        ? "claimed"
+                              : claim.outcome == InstanceClaim::Outcome::Refused      ? "refused"
+                              : claim.outcome == InstanceClaim::Outcome::Unregistered ? "unregistered"
+                                                                                      : "none";
         Say(std::string(outcome) + " " + std::to_string(claim.number));
         WaitForEndOfInput();
         return 0;

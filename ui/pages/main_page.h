@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "ui/key_tracker.h"
+#include "ui/memo_file.h"
 #include "ui/model/script_memo.h"
 
 class QAction;
@@ -87,6 +88,9 @@ private:
     CalculatorPanel& m_panel;
     ScriptMemoModel m_memoModel;
     KeyPressTracker m_keys;
+    // How the last file loaded into the memo was read: "Save Memo" writes it
+    // back in that form.
+    MemoFileFormat m_loadedFileFormat;
 
     QComboBox* m_ComboBoxEx_Smart_format = nullptr;
     QComboBox* m_ComboBox_search = nullptr;

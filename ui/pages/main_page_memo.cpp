@@ -162,7 +162,7 @@ void MainPage::LoadformFile1Click() {
     QString error;
     if (!QFileInfo(path).isFile())
         throw EOrvane("EFOpenError", "Cannot open file \"" + Narrow(path) + "\". No such file");
-    if (!LoadMemoLines(path, lines, &error)) throw EOrvane("EFOpenError", Narrow(error));
+    if (!LoadMemoLines(path, lines, &error, &m_loadedFileFormat)) throw EOrvane("EFOpenError", Narrow(error));
     m_host.memo().SetLines(lines);
 }
 
@@ -173,7 +173,7 @@ void MainPage::Savetofile1Click() {
         QString::fromLatin1(kProposedSaveName));
     if (path.isEmpty()) return;
     QString error;
-    if (!SaveMemoLines(path, m_host.memo().Lines(), &error))
+    if (!SaveMemoLines(path, m_host.memo().Lines(), &error, &m_loadedFileFormat))
         throw EOrvane("EFCreateError", Narrow(error));
 }
 
