@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace orvane {
@@ -58,6 +59,15 @@ constexpr uint8_t kManufacturer = 0x04, kProductName = 0x05, kVersion = 0x06,
                   kSerialNumber = 0x07, kUUID = 0x08, kSKUNumber = 0x19, kFamily = 0x1A;
 
 }  // namespace
+
+SmbiosPaths SmbiosPathsFromEnvironment() {
+    SmbiosPaths paths;
+    if (const char* dir = std::getenv("ORVANE_SMBIOS_DIR"); dir && *dir) {
+        paths.table = std::string(dir) + "/DMI";
+        paths.entryPoint = std::string(dir) + "/smbios_entry_point";
+    }
+    return paths;
+}
 
 TSMBios::TSMBios(const SmbiosPaths& paths) {
     std::vector<uint8_t> ep = ReadWholeFile(paths.entryPoint);

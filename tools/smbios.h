@@ -31,6 +31,11 @@ struct SmbiosPaths {
     std::string entryPoint = "/sys/firmware/dmi/tables/smbios_entry_point";
 };
 
+// Where the programs read the firmware tables: the folder named by the
+// environment variable ORVANE_SMBIOS_DIR (files "DMI" and
+// "smbios_entry_point") when it is set and not empty, else the system's.
+SmbiosPaths SmbiosPathsFromEnvironment();
+
 // One structure of the table, in table order.
 struct SmbiosStructure {
     uint8_t Type = 0;

@@ -31,8 +31,11 @@ public:
     std::string MD5OfText(std::string_view text) override;
     std::string MD5OfFile(const std::string& path) override;
 
-private:
+    // The session's one MD5 hasher, made on first use; the window's tools
+    // page digests with it too.
     Md5Hasher& Hasher();
+
+private:
     EngineHost& m_host;
     std::function<void(const std::string&)> m_identityFailure;
     std::unique_ptr<Md5Hasher> m_hasher;  // one per session, made on first use

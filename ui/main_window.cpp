@@ -84,7 +84,7 @@ void TForm1::BuildPages() {
     m_PageControl1->addTab(m_browserPage, QStringLiteral("Web_info"));
     m_webDataPage = new WebDataPage(*this);
     m_PageControl1->addTab(m_webDataPage, QStringLiteral("Get Web data"));
-    m_toolsPage = new ToolsPage(*this);
+    m_toolsPage = new ToolsPage(*this, *this, m_system.Hasher());
     m_PageControl1->addTab(m_toolsPage, QStringLiteral("AES_HASH"));
     m_crcPage = new CrcPage;
     m_crcPage->SetExpressionSink([this](const std::string& e) { m_calc.SetExpressionText(e); });
@@ -227,6 +227,7 @@ void TForm1::ShowMessage(MsgIcon icon, const std::string& text) {
 }
 
 LocalDateTime TForm1::Now() {
+    if (m_options.clock) return m_options.clock();
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();
     const QTime t = now.time();

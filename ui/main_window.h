@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -67,6 +68,8 @@ struct WindowOptions {
     std::string sharedBlockName;
     // How long each activation shows the browser page.
     int browserVisitMs = 3000;
+    // The clock that Now() reads; default: the system's local time.
+    std::function<LocalDateTime()> clock;
 };
 
 // The timers' intervals.
