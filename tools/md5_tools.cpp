@@ -48,15 +48,7 @@ std::string DigestText(const std::array<uint8_t, 16>& digest) {
     return out;
 }
 
-Md5Hasher::Md5Hasher() {
-    m_md = EVP_MD_fetch(nullptr, "MD5", nullptr);
-    if (!m_md) RaiseCrypto("MD5 is not available");
-    m_ctx = EVP_MD_CTX_new();
-    if (!m_ctx) {
-        EVP_MD_free(m_md);
-        RaiseCrypto("Cannot create an MD5 context");
-    }
-}
+Md5Hasher::Md5Hasher() = default;
 
 Md5Hasher::~Md5Hasher() {
     EVP_MD_CTX_free(m_ctx);
@@ -64,6 +56,10 @@ Md5Hasher::~Md5Hasher() {
 }
 
 void Md5Hasher::Begin() {
+    // The algorithm is looked up on first use, so that a crypto library
+    // without MD5 fails the digests and not the hasher's owner.
+    if (!m_md && !(m_md = EVP_MD_fetch(nullptr, "MD5", nullptr))) RaiseCrypto("MD5 is not available");
+    if (!m_ctx && !(m_ctx = EVP_MD_CTX_new())) RaiseCrypto("Cannot create an MD5 context");
     if (EVP_DigestInit_ex2(m_ctx, m_md, nullptr) != 1) RaiseCrypto("MD5 initialisation failed");
 }
 

@@ -23,7 +23,8 @@ public:
     // Bytes read from a file at a time.
     static constexpr size_t kChunkSize = 16384;
 
-    // Raises EOrvane "ECryptoError" when the crypto library offers no MD5.
+    // Never fails: every digest raises EOrvane "ECryptoError" when the crypto
+    // library offers no MD5.
     Md5Hasher();
     ~Md5Hasher();
     Md5Hasher(const Md5Hasher&) = delete;
