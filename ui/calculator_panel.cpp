@@ -53,7 +53,6 @@ CalculatorPanel::CalculatorPanel(CalculatorModel& calc, QWidget* parent)
     m_Button_Expression = new QPushButton(QStringLiteral("Input"));
     m_Button_Expression->setObjectName(QStringLiteral("Button_Expression"));
     m_Button_Expression->setToolTip(QString::fromLatin1(kInputButtonHint));
-    m_Button_Expression->setStatusTip(QString::fromLatin1(kInputButtonHint));
 
     auto* label1 = new QLabel(QStringLiteral("="));
     label1->setObjectName(QStringLiteral("Label1"));

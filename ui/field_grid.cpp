@@ -287,7 +287,6 @@ FieldGridActions MakeFieldGridActions(FieldGrid* grid, QObject* parent) {
         auto* action = new QAction(text, parent);
         action->setObjectName(QLatin1String(name));
         action->setToolTip(hint);
-        action->setStatusTip(hint);
         QObject::connect(action, &QAction::triggered, grid,
                          [grid, command] { (grid->*command)(); });
         return action;

@@ -19,6 +19,7 @@
 
 #include "ui/calculator_panel.h"
 #include "ui/field_grid.h"
+#include "ui/hints.h"
 #include "ui/key_tracker.h"
 #include "ui/orvane_application.h"
 #include "ui/pages/browser_page.h"
@@ -46,6 +47,7 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
     BuildPages();
     BuildStatusLine();
     BuildMenus();
+    ShowHintsAsToolTips(*this);
     BuildTimers();
 
     // Each activation from another window of the program runs FormActivate,
@@ -149,7 +151,6 @@ void TForm1::BuildMenus() {
     command(file, QStringLiteral("Save Memo"), [this] { m_mainPage->Savetofile1Click(); }, "SaveMemo1");
     file->addSeparator();
     QAction* exit = command(file, QStringLiteral("E&xit"), [this] { close(); }, "FileExitItem");
-    exit->setStatusTip(QStringLiteral("Exit this application"));
     exit->setToolTip(QStringLiteral("Exit this application"));
 
     QMenu* tool = bar->addMenu(QStringLiteral("&Tool"));
@@ -185,7 +186,6 @@ void TForm1::BuildMenus() {
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     QAction* contents = command(help, QStringLiteral("Help"), [this] { HelpContentsItemClick(); },
                                 "HelpContentsItem");
-    contents->setStatusTip(QStringLiteral("Display the help contents screen"));
     contents->setToolTip(QStringLiteral("Display the help contents screen"));
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     contents->setShortcutContext(Qt::WindowShortcut);

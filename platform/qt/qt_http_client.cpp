@@ -29,6 +29,7 @@ struct Request {
     PartialFile file;
     std::string path;
     QByteArray body;
+    qint64 received = 0;      // body bytes that arrived so far
     std::string abortReason;  // why we aborted the transfer ourselves
     bool finished = false;    // the answer waits for its delivery
     HttpResponse response;
@@ -60,6 +61,20 @@ std::string DecodeBody(const QByteArray& body, const QByteArray& contentType) {
         }
     }
     return body.toStdString();
+}
+
+// The error of an answer shorter than the length its head announced: Qt may
+// end a reply whose connection closed in the middle of the body as if it were
+// complete. Bodies that Qt unpacks (a Content-Encoding) are not compared.
+std::string ShortAnswerError(const QNetworkReply& reply, qint64 received) {
+    const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
+    if (!length.isValid()) return {};
+    const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed().toLower();
+    if (!encoding.isEmpty() && encoding != "identity") return {};
+    const qint64 announced = length.toLongLong();
+    if (received >= announced) return {};
+    return "The connection closed after " + std::to_string(received) + " of " +
+           std::to_string(announced) + " bytes";
 }
 
 void Release(Request& r) {
@@ -118,10 +133,12 @@ struct QtHttpClient::State {
             error = status != 0 && !success ? HttpStatusText(status, reason)
                                             : reply->errorString().toStdString();
         if (error.empty() && !success) error = HttpStatusText(status, reason);
+        const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray();
+        r.received += rest.size();
+        if (error.empty()) error = ShortAnswerError(*reply, r.received);
 
         if (r.download) {
             if (error.empty()) {
-                const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray();
                 if (r.file.Write(std::string_view(rest.constData(), size_t(rest.size())), error) &&
                     r.file.Commit(error))
                     r.result.path = r.path;
@@ -130,7 +147,7 @@ struct QtHttpClient::State {
             r.result.status = status;
             r.result.error = error;
         } else {
-            if (reply->isOpen()) r.body += reply->readAll();
+            r.body += rest;
             if (error.empty() && size_t(r.body.size()) > kMaxTextBytes)
                 error = "The answer is larger than " + std::to_string(kMaxTextBytes) + " bytes";
             r.response.status = status;
@@ -150,6 +167,7 @@ struct QtHttpClient::State {
         if (it == requests.end() || it->second.finished) return;
         Request& r = it->second;
         const QByteArray chunk = r.reply->readAll();
+        r.received += chunk.size();
         std::string error;
         if (r.download) {
             r.timer->start(r.timeoutMs);  // the time-out counts from the last data

@@ -12,8 +12,8 @@
 
 #include "platform/ini_file.h"
 #include "tests/support/child_process.h"
+#include "tests/support/local_http_server.h"
 #include "tests/support/temp_dir.h"
-#include "tests/web/local_http_server.h"
 
 namespace orvane::test {
 namespace {

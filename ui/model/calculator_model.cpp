@@ -55,8 +55,16 @@ void CalculatorModel::SetBox(std::string& box, Item item, const std::string& tex
 }
 
 void CalculatorModel::SetExpression(const std::string& text, Cursor cursor) {
-    // Setting a box's text drops its selection; SelectAll selects it again.
-    m_expressionSelected = cursor == Cursor::SelectAll ? text : std::string();
+    // Another text drops the box's selection, SelectAll selects the whole
+    // text, End deselects. The same text again leaves the box as it is (the
+    // panel does not touch the widget then), selection included: Up right
+    // after Enter brings back the statement still selected, and the key
+    // release's selection tracking then keeps it for the continuation keys.
+    if (cursor == Cursor::SelectAll) {
+        m_expressionSelected = text;
+    } else if (cursor == Cursor::End || text != m_expression) {
+        m_expressionSelected.clear();
+    }
     m_cursor = cursor;
     SetBox(m_expression, Item::Expression, text);
     if (cursor != Cursor::Keep) Notify(Item::ExpressionCursor);

@@ -144,7 +144,7 @@ public:
     // The user changed the box without a key (paste, drop): keep the text.
     void ExpressionBoxEdited(const EditState& box);
     // The program sets the expression box (memo lines, field table); no
-    // evaluation.
+    // evaluation. The text the box already has keeps its selection.
     void SetExpressionText(const std::string& text, Cursor cursor = Cursor::Keep);
 
     // --- answer box ---

@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "tests/support/local_http_server.h"
+#include "tests/support/qt_event_loop.h"
 #include "tests/support/temp_dir.h"
-#include "tests/support/qt_http_server.h"
 
 namespace orvane::platform {
 namespace {
@@ -32,7 +33,7 @@ std::optional<DownloadResult> DownloadNow(HttpClient& http, const std::string& u
 
 TEST(QtHttpClient, GetAnswers) {
     LocalHttpServer server;
-    ASSERT_TRUE(server.listening());
+    ASSERT_NE(server.Port(), 0);
     server.Json("/doc", R"({"a":1})");
     server.Route("/latin1", Reply{200, "OK", "text/plain; charset=ISO-8859-1", "caf\xe9"});
     server.Route("/broken", Reply{500, "Internal Server Error", "text/plain", "oops"});
@@ -59,7 +60,10 @@ TEST(QtHttpClient, GetAnswers) {
     };
     QtHttpClient http;
     for (const Row& r : rows) {
-        std::optional<HttpResponse> a = GetNow(http, r.url, 300);
+        // Only the silent server runs into the time-out; the others answer
+        // within any limit, however loaded the machine is.
+        const bool silent = r.error.rfind("No answer", 0) == 0;
+        std::optional<HttpResponse> a = GetNow(http, r.url, silent ? 300 : 10000);
         ASSERT_TRUE(a) << r.name;
         if (r.status >= 0) {
             EXPECT_EQ(a->status, r.status) << r.name;
@@ -104,7 +108,8 @@ TEST(QtHttpClient, DownloadAppearsOnlyWhenComplete) {
         {"closed port", "http://127.0.0.1:" + std::to_string(test::ClosedPort()) + "/x", "Connection refused"},
     };
     for (const Row& r : failures) {
-        std::optional<DownloadResult> d = DownloadNow(http, r.url, target, 300);
+        const bool silent = r.error.rfind("No answer", 0) == 0;
+        std::optional<DownloadResult> d = DownloadNow(http, r.url, target, silent ? 300 : 10000);
         ASSERT_TRUE(d) << r.name;
         EXPECT_FALSE(d->ok()) << r.name;
         if (!r.error.empty()) {
@@ -115,7 +120,7 @@ TEST(QtHttpClient, DownloadAppearsOnlyWhenComplete) {
         EXPECT_EQ(test::ReadBytes(target), "old") << r.name;
     }
 
-    std::optional<DownloadResult> good = DownloadNow(http, server.Base() + "file.bin", target, 300);
+    std::optional<DownloadResult> good = DownloadNow(http, server.Base() + "file.bin", target, 10000);
     ASSERT_TRUE(good);
     EXPECT_TRUE(good->ok()) << good->error;
     EXPECT_EQ(good->status, 200);
@@ -125,10 +130,31 @@ TEST(QtHttpClient, DownloadAppearsOnlyWhenComplete) {
 
     // A folder that cannot take the file.
     std::optional<DownloadResult> nowhere =
-        DownloadNow(http, server.Base() + "file.bin", dir.File("no such folder/offer.bin"), 300);
+        DownloadNow(http, server.Base() + "file.bin", dir.File("no such folder/offer.bin"), 10000);
     ASSERT_TRUE(nowhere);
     EXPECT_FALSE(nowhere->ok());
     EXPECT_EQ(nowhere->error.rfind("Cannot create a file in", 0), 0u) << nowhere->error;
+}
+
+// Qt sometimes ends a reply whose connection closed in the middle of the
+// body as if it were complete, depending on how the close meets the reads:
+// many tries, each must fail.
+TEST(QtHttpClient, BodyCutShortIsNeverComplete) {
+    LocalHttpServer server;
+    const std::string payload(300000, 'c');
+    server.Route("/cut", LocalHttpServer::Bytes(payload, true));
+    test::TempDir dir;
+    const std::string target = dir.File("offer.bin");
+    QtHttpClient http;
+    for (int i = 0; i < 20; ++i) {
+        std::optional<DownloadResult> d = DownloadNow(http, server.Base() + "cut", target, 2000);
+        ASSERT_TRUE(d);
+        EXPECT_FALSE(d->ok()) << "try " << i;
+        EXPECT_TRUE(dir.Entries().empty()) << "try " << i;
+        std::optional<HttpResponse> a = GetNow(http, server.Base() + "cut", 2000);
+        ASSERT_TRUE(a);
+        EXPECT_FALSE(a->ok()) << "try " << i << ": " << a->body.size() << " bytes";
+    }
 }
 
 TEST(QtHttpClient, CancelledAndAbandonedRequestsStaySilent) {
@@ -137,7 +163,10 @@ TEST(QtHttpClient, CancelledAndAbandonedRequestsStaySilent) {
     server.Json("/doc", "{}");
     test::TempDir dir;
     int calls = 0;
-    auto silentAsked = [&] { return std::count(server.asked().begin(), server.asked().end(), "/silent"); };
+    auto silentAsked = [&] {
+        const std::vector<std::string> asked = server.Requests();
+        return std::count(asked.begin(), asked.end(), "/silent");
+    };
     {
         QtHttpClient http;
         auto get = http.Get(server.Base() + "doc", 5000, [&](const HttpResponse&) { ++calls; });

@@ -185,6 +185,9 @@ TEST(CalculatorModel, ContinuationKeysAfterEnter) {
         char ch;
         const char* textAfterKey;   // the box once the key is typed
         const char* thenFourAnswer;  // answer after typing "4" and Enter; null: not run
+        // A history key between Enter and the key (0: none). Up and Down
+        // after Enter bring back the statement the box shows selected.
+        int historyKey = 0;
     };
     const Row rows[] = {
         {"keypad plus", vk::Add, false, '+', "1+2+", "7"},
@@ -202,11 +205,21 @@ TEST(CalculatorModel, ContinuationKeysAfterEnter) {
         {"shift 9 is a digit key", 57, true, '(', "(", nullptr},
         {"main plus replaces", vk::OemPlus, true, '+', "+", nullptr},
         {"letter replaces", 65, false, 'a', "a", nullptr},
+        {"Up, then keypad plus", vk::Add, false, '+', "1+2+", "7", vk::Up},
+        {"Up, then keypad times", vk::Multiply, false, '*', "(1+2)*", "12", vk::Up},
+        {"Up, then a digit", 52, false, '4', "4", "44", vk::Up},
+        {"Down, then keypad minus", vk::Subtract, false, '-', "1+2-", "-1", vk::Down},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Rig r;
         r.Enter("1+2");
+        if (row.historyKey) {
+            r.Press(row.historyKey, false, 0);
+            EXPECT_EQ(r.box.selectedText, "1+2");
+            EXPECT_EQ(r.model.last_input_string(), "1+2");
+            EXPECT_EQ(r.host.panels[4], "1+2");
+        }
         r.Press(row.vkCode, row.shift, row.ch);
         EXPECT_EQ(r.box.text, row.textAfterKey);
         EXPECT_EQ(r.model.last_input_string(), "");
@@ -288,8 +301,15 @@ TEST(CalculatorModel, HistoryWalksTheMemoWithoutEvaluating) {
     r.model.SetExpressionText("");
     r.Enter("1+2");
     EXPECT_EQ(r.model.memo_test_latest_pos(), 3);
+    // The same statement comes back and stays selected, so it stays the
+    // one the continuation keys take; another line replaces the selection.
     r.Press(vk::Up, false, 0);
     EXPECT_EQ(r.box.text, "1+2");
+    EXPECT_EQ(r.box.selectedText, "1+2");
+    EXPECT_EQ(r.model.last_input_string(), "1+2");
+    r.Press(vk::Up, false, 0);
+    EXPECT_EQ(r.box.text, "C3");
+    EXPECT_EQ(r.box.selectedText, "");
     EXPECT_EQ(r.model.last_input_string(), "");
 }
 

@@ -20,6 +20,7 @@ QObject* MakeCrcPageTest();
 QObject* MakeFieldGridTest();
 QObject* MakeWindowHardeningTest();
 QObject* MakeToolsPageTest();
+QObject* MakeWindowUsabilityTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
 
     const std::vector<std::function<QObject*()>> makers = {
         MakeWindowFilesTest, MakeMainWindowTest, MakeMemoWidgetTest, MakeCrcPageTest,
-        MakeFieldGridTest, MakeWindowHardeningTest, MakeToolsPageTest};
+        MakeFieldGridTest, MakeWindowHardeningTest, MakeToolsPageTest,
+        MakeWindowUsabilityTest};
     // The first argument names a class when it is no option.
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args(argv, argv + argc);

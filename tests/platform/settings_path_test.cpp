@@ -81,7 +81,7 @@ TEST(SettingsPath, UserConfigDirFollowsXdg) {
 TEST(SettingsPath, RunningProgram) {
     std::string self = ProgramFilePath();
     ASSERT_FALSE(self.empty());
-    EXPECT_EQ(self.substr(self.rfind('/') + 1), "tools_tests");
+    EXPECT_EQ(self.substr(self.rfind('/') + 1), "platform_tests");
 }
 
 }  // namespace
