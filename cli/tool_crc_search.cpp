@@ -3,7 +3,6 @@
 // byte order, catalogue name); warnings and notes go to standard error.
 #include <unistd.h>
 
-#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string>
@@ -19,8 +18,6 @@ namespace orvane {
 
 namespace {
 
-// A frame's text in a message: at most this many bytes of it.
-constexpr size_t kShownChars = 60;
 // A line of standard input longer than this is refused before it is parsed,
 // so that no input, however large, is held in memory.
 constexpr size_t kMaxLineChars = 1u << 20;
@@ -33,32 +30,6 @@ bool IsBlankText(std::string_view text) {
     return true;
 }
 
-// The frame's text as a message shows it: quoted, its first kShownChars
-// bytes with "..." when it is longer, every byte outside printable ASCII as
-// \xNN (a right frame holds nothing but hex digits and blanks; the message
-// stays one clean line whatever was pasted).
-std::string ShownText(std::string_view text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    const size_t cut = std::min(text.size(), kShownChars);
-    std::string out = "\"";
-    for (size_t i = 0; i < cut; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 32 || c > 126) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        } else {
-            out += char(c);
-        }
-    }
-    out += cut < text.size() ? "...\"" : "\"";
-    return out;
-}
-
-std::string FrameLabel(size_t index, const std::string& shown) {
-    return "frame " + std::to_string(index + 1) + " " + shown;
-}
-
 // The frames of the command line or of standard input, with the text of each
 // as messages show it.
 struct Frames {
@@ -69,10 +40,9 @@ struct Frames {
     // Adds one frame's text; raises ToolUsageError when it is not hex bytes.
     void Add(std::string_view text) {
         std::vector<uint8_t> bytes;
-        shown.push_back(ShownText(text));
+        shown.push_back(CrcShownFrameText(text));
         if (!ParseCrcFrame(text, bytes))
-            throw ToolUsageError(FrameLabel(shown.size() - 1, shown.back()) +
-                                 " is not hex byte text such as \"1B 24 43 02 99 05\"");
+            throw ToolUsageError(CrcNotHexFrameText(shown.size() - 1, shown.back()));
         total += bytes.size();
         request.frames.push_back(std::move(bytes));
     }
@@ -116,19 +86,9 @@ void ReadFramesFromStdin(Frames& frames) {
     if (!read)
         throw EOrvane("EInOutError", std::string("Cannot read standard input: ") + std::strerror(err));
     if (longLine)
-        throw ToolUsageError(FrameLabel(frames.shown.size(), ShownText(line)) + " is longer than " +
+        throw ToolUsageError(CrcFrameLabel(frames.shown.size(), CrcShownFrameText(line)) + " is longer than " +
                              std::to_string(kMaxLineChars) + " characters");
     if (!frames.Full()) endLine();
-}
-
-// The search's error with the frame it is about named by its text as well.
-std::string SearchErrorText(const CrcSearchResult& result, const Frames& frames) {
-    if (result.errorFrame < 0 || size_t(result.errorFrame) >= frames.shown.size()) return result.error;
-    const size_t index = size_t(result.errorFrame);
-    const std::string label = FrameLabel(index, frames.shown[index]);
-    const std::string number = "frame " + std::to_string(index + 1);
-    if (result.error.rfind(number, 0) == 0) return label + result.error.substr(number.size());
-    return label + ": " + result.error;
 }
 
 size_t SkipOption(const std::string& text) {
@@ -162,7 +122,7 @@ int RunCrcSearch(ToolContext& ctx) {
     }
 
     const CrcSearchResult result = SearchCrcModels(frames.request);
-    if (!result.error.empty()) throw ToolUsageError(SearchErrorText(result, frames));
+    if (!result.error.empty()) throw ToolUsageError(CrcSearchErrorText(result, frames.shown));
     for (const std::string& line : FormatSearchLines(result)) ctx.out.Line(line);
     for (const std::string& message : FormatSearchMessages(result)) ToolHost::Note(message);
     return result.models.empty() ? 1 : 0;

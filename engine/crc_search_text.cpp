@@ -1,5 +1,7 @@
 #include "engine/crc_search_text.h"
 
+#include <algorithm>
+
 #include "engine/number_text.h"
 
 namespace orvane {
@@ -14,6 +16,13 @@ int HexDigit(char c) {
 }
 
 bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+// A frame's text in a message: at most this many bytes of it.
+constexpr size_t kShownChars = 60;
+
+bool IsBlankText(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsSeparator);
+}
 
 }  // namespace
 
@@ -78,6 +87,58 @@ std::vector<std::string> FormatSearchMessages(const CrcSearchResult& result) {
                       : result.searched8                    ? kCrcNoModel8
                                                             : kCrcNoModel16);
     return out;
+}
+
+std::string CrcShownFrameText(std::string_view text) {
+    static const char kHex[] = "0123456789ABCDEF";
+    const size_t cut = std::min(text.size(), kShownChars);
+    std::string out = "\"";
+    for (size_t i = 0; i < cut; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 32 || c > 126) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += char(c);
+        }
+    }
+    out += cut < text.size() ? "...\"" : "\"";
+    return out;
+}
+
+std::string CrcFrameLabel(size_t index, std::string_view shown) {
+    return "frame " + std::to_string(index + 1) + " " + std::string(shown);
+}
+
+std::string CrcNotHexFrameText(size_t index, std::string_view shown) {
+    return CrcFrameLabel(index, shown) + " is not hex byte text such as \"1B 24 43 02 99 05\"";
+}
+
+std::string CrcSearchErrorText(const CrcSearchResult& result, std::span<const std::string> shown) {
+    if (result.errorFrame < 0 || size_t(result.errorFrame) >= shown.size()) return result.error;
+    const size_t index = size_t(result.errorFrame);
+    const std::string label = CrcFrameLabel(index, shown[index]);
+    const std::string number = "frame " + std::to_string(index + 1);
+    if (result.error.rfind(number, 0) == 0) return label + result.error.substr(number.size());
+    return label + ": " + result.error;
+}
+
+std::string ReadCrcFrameLines(std::string_view text, std::vector<std::vector<uint8_t>>& frames,
+                              std::vector<std::string>& shown) {
+    frames.clear();
+    shown.clear();
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.find('\r'));
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (IsBlankText(line)) continue;
+        std::vector<uint8_t> bytes;
+        shown.push_back(CrcShownFrameText(line));
+        if (!ParseCrcFrame(line, bytes)) return CrcNotHexFrameText(shown.size() - 1, shown.back());
+        frames.push_back(std::move(bytes));
+    }
+    return {};
 }
 
 }  // namespace orvane

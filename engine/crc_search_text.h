@@ -2,7 +2,9 @@
 // The text side of the CRC parameter search, shared by every place that shows
 // its result: frames read from hexadecimal byte text, one line per model, and
 // the messages (errors, warnings, notes) that go with them.
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,5 +41,29 @@ std::string CrcMoreModelsText(size_t count);
 // and the "no model fits" text (kCrcNoModel, or the one of the single width
 // searched) when nothing fits.
 std::vector<std::string> FormatSearchMessages(const CrcSearchResult& result);
+
+// --- frames named in messages ---
+
+// A frame's text as a message shows it: quoted, its first 60 bytes with "..."
+// when it is longer, every byte outside printable ASCII as \xNN, so that the
+// message stays one clean line whatever was pasted.
+std::string CrcShownFrameText(std::string_view text);
+
+// "frame <index + 1> <shown>", where `shown` is a CrcShownFrameText.
+std::string CrcFrameLabel(size_t index, std::string_view shown);
+
+// The message for frame `index` (0-based) that is not hex byte text.
+std::string CrcNotHexFrameText(size_t index, std::string_view shown);
+
+// The result's error, with the frame it names (if any) also shown by its text
+// from `shown` (one CrcShownFrameText per frame, in request order).
+std::string CrcSearchErrorText(const CrcSearchResult& result, std::span<const std::string> shown);
+
+// Frames written one per line ("\n", "\r\n" or "\r"); blank lines are
+// skipped. Fills `frames` and, for each frame, its CrcShownFrameText in
+// `shown`. Returns an empty text, or the CrcNotHexFrameText of the first line
+// that is not hex byte text (the frames before it are kept).
+std::string ReadCrcFrameLines(std::string_view text, std::vector<std::vector<uint8_t>>& frames,
+                              std::vector<std::string>& shown);
 
 }  // namespace orvane

@@ -90,6 +90,7 @@ void TForm1::BuildPages() {
     m_PageControl1->addTab(m_toolsPage, QStringLiteral("AES_HASH"));
     m_crcPage = new CrcPage;
     m_crcPage->SetExpressionSink([this](const std::string& e) { m_calc.SetExpressionText(e); });
+    m_crcPage->SetFieldTable(&m_table);
     m_PageControl1->addTab(m_crcPage, QStringLiteral("CRC"));
 
     connect(m_PageControl1, &QTabWidget::currentChanged, this, [this](int index) {

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "tests/support/crc_fixtures.h"
 
 namespace orvane {
 namespace {
@@ -64,10 +65,7 @@ TEST_P(CrcCatalogueRow, CheckAndResidueMatchTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CrcCatalogueRow, ::testing::ValuesIn(CrcCatalogue().begin(), CrcCatalogue().end()),
                          [](const ::testing::TestParamInfo<CrcCatalogueModel>& info) {
-                             std::string name;
-                             for (const char* c = info.param.name; *c; ++c)
-                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-                             return name;
+                             return test::CrcTestName(info.param.name);
                          });
 
 TEST(CrcCatalogueTable, HoldsEveryCrc8AndCrc16ModelOnce) {

@@ -13,42 +13,15 @@
 
 #include "engine/crc_catalogue.h"
 #include "engine/crc_search_text.h"
+#include "tests/support/crc_fixtures.h"
 
 namespace orvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-Bytes RandomBytes(std::mt19937& rng, size_t n) {
-    Bytes b(n);
-    for (auto& x : b) x = uint8_t(rng());
-    return b;
-}
-
-// prefix (not covered) + data + the model's CRC of data in the byte order.
-Bytes MakeFrame(const CrcFoundModel& m, const Bytes& prefix, const Bytes& data) {
-    Bytes f = prefix;
-    f.insert(f.end(), data.begin(), data.end());
-    const uint16_t crc = CrcBitwise(m.params, data);
-    if (m.params.width == 8) {
-        f.push_back(uint8_t(crc));
-    } else if (m.order == CrcByteOrder::Little) {
-        f.push_back(uint8_t(crc));
-        f.push_back(uint8_t(crc >> 8));
-    } else {
-        f.push_back(uint8_t(crc >> 8));
-        f.push_back(uint8_t(crc));
-    }
-    return f;
-}
-
-// Frames of the given covered lengths with random data and skip prefix.
-std::vector<Bytes> MakeFrames(const CrcFoundModel& m, const std::vector<size_t>& lengths, size_t skip,
-                              std::mt19937& rng) {
-    std::vector<Bytes> frames;
-    for (size_t len : lengths) frames.push_back(MakeFrame(m, RandomBytes(rng, skip), RandomBytes(rng, len)));
-    return frames;
-}
+using Bytes = test::CrcBytes;
+using test::MakeCrcFrame;
+using test::MakeCrcFrames;
+using test::RandomCrcBytes;
 
 CrcSearchResult Search(const std::vector<Bytes>& frames, size_t skip = 0, bool w8 = true, bool w16 = true) {
     CrcSearchRequest r;
@@ -70,7 +43,7 @@ bool Equivalent(const CrcFoundModel& a, const CrcFoundModel& b) {
     if (!SameKind(a, b)) return false;
     std::mt19937 rng(77);
     for (size_t len = 0; len <= 80; ++len) {
-        const Bytes data = RandomBytes(rng, len);
+        const Bytes data = RandomCrcBytes(rng, len);
         if (CrcBitwise(a.params, data) != CrcBitwise(b.params, data)) return false;
     }
     return true;
@@ -127,7 +100,7 @@ TEST(CrcSearch, RandomModelsAreFoundAndEveryResultVerifies) {
                             lengths.push_back(len);
                     }
                     const size_t skip = rng() % 4;
-                    const auto frames = MakeFrames(truth, lengths, skip, rng);
+                    const auto frames = MakeCrcFrames(truth, lengths, skip, rng);
                     SCOPED_TRACE(Describe(truth) + " skip " + std::to_string(skip) + ", " +
                                  std::to_string(count) + " frames");
                     const CrcSearchResult r = Search(frames, skip);
@@ -156,7 +129,7 @@ TEST(CrcSearch, EveryCatalogueModelIsFoundOnceAndNamed) {
         CrcFoundModel truth{c.params, c.params.width == 8 ? CrcByteOrder::None
                                       : c.params.refout  ? CrcByteOrder::Little
                                                          : CrcByteOrder::Big};
-        const auto frames = MakeFrames(truth, {5, 9, 14, 23}, 0, rng);
+        const auto frames = MakeCrcFrames(truth, {5, 9, 14, 23}, 0, rng);
         const CrcSearchResult r = Search(frames, 0, c.params.width == 8, c.params.width == 16);
         SCOPED_TRACE(c.name);
         ExpectSoundResult(r, frames, 0);
@@ -188,7 +161,7 @@ TEST(CrcSearch, SameLengthFramesGiveOneModelPerKindAndTheNote) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(Describe(row.truth));
-        const auto frames = MakeFrames(row.truth, {12, 12, 12, 12}, 0, rng);
+        const auto frames = MakeCrcFrames(row.truth, {12, 12, 12, 12}, 0, rng);
         const CrcSearchResult r = Search(frames);
         ExpectSoundResult(r, frames, 0);
         EXPECT_TRUE(HasNote(r, kCrcNoteSameLength));
@@ -211,7 +184,7 @@ TEST(CrcSearch, LengthsThatCannotSettleInitListEveryPair) {
     // 0xC009: x^16 + x^15 + x^14 + x^3 + 1 = (x^2 + x + 1)(x^14 + x + 1); x^2 + x + 1
     // divides x^(8d) + 1 for every difference d that 3 divides.
     const CrcFoundModel truth{{16, 0xC009, 0x1234, false, false, 0x5678}, CrcByteOrder::Big};
-    auto frames = MakeFrames(truth, {4, 7, 10, 13}, 0, rng);
+    auto frames = MakeCrcFrames(truth, {4, 7, 10, 13}, 0, rng);
     CrcSearchResult r = Search(frames);
     ExpectSoundResult(r, frames, 0);
     EXPECT_TRUE(HasNote(r, kCrcNoteSeveralPairs));
@@ -219,7 +192,7 @@ TEST(CrcSearch, LengthsThatCannotSettleInitListEveryPair) {
               1);
     EXPECT_NE(std::find(r.models.begin(), r.models.end(), truth), r.models.end());
 
-    frames.push_back(MakeFrame(truth, {}, RandomBytes(rng, 5)));
+    frames.push_back(MakeCrcFrame(truth, {}, RandomCrcBytes(rng, 5)));
     r = Search(frames);
     ExpectSoundResult(r, frames, 0);
     ASSERT_EQ(r.models.size(), 1u);
@@ -230,7 +203,7 @@ TEST(CrcSearch, LengthsThatCannotSettleInitListEveryPair) {
 TEST(CrcSearch, SkipLeavesTheLeadingBytesOut) {
     std::mt19937 rng(12);
     const CrcFoundModel truth{{16, 0x8005, 0xFFFF, true, true, 0x0000}, CrcByteOrder::Little};
-    const auto frames = MakeFrames(truth, {6, 11, 17, 30}, 3, rng);  // 3 random leading bytes each
+    const auto frames = MakeCrcFrames(truth, {6, 11, 17, 30}, 3, rng);  // 3 random leading bytes each
     CrcSearchResult r = Search(frames, 3);
     ExpectSoundResult(r, frames, 3);
     ASSERT_FALSE(r.models.empty());
@@ -246,7 +219,7 @@ TEST(CrcSearch, SkipLeavesTheLeadingBytesOut) {
 TEST(CrcSearch, NoModelFits) {
     std::mt19937 rng(99);
     std::vector<Bytes> frames;
-    for (size_t len : {9, 14, 20, 27, 33}) frames.push_back(RandomBytes(rng, len));
+    for (size_t len : {9, 14, 20, 27, 33}) frames.push_back(RandomCrcBytes(rng, len));
     const struct {
         bool w8, w16;
         const char* message;
@@ -266,7 +239,7 @@ TEST(CrcSearch, NoModelFits) {
 TEST(CrcSearch, CapListsOneHundredAndCountsTheRest) {
     std::mt19937 rng(2);
     const CrcFoundModel modbus{{16, 0x8005, 0xFFFF, true, true, 0x0000}, CrcByteOrder::Little};
-    const auto frames = MakeFrames(modbus, {10}, 0, rng);
+    const auto frames = MakeCrcFrames(modbus, {10}, 0, rng);
     const CrcSearchResult r = Search(frames);
     ExpectSoundResult(r, frames, 0);
     ASSERT_EQ(r.models.size(), kCrcSearchCap);
@@ -324,7 +297,7 @@ TEST(CrcSearch, FramesThatCannotBeSearched) {
 TEST(CrcSearch, FramesTooShortForCrc16SearchCrc8Only) {
     std::mt19937 rng(6);
     const CrcFoundModel smbus{{8, 0x07, 0x00, false, false, 0x00}, CrcByteOrder::None};
-    auto frames = MakeFrames(smbus, {0, 4, 9, 15}, 2, rng);
+    auto frames = MakeCrcFrames(smbus, {0, 4, 9, 15}, 2, rng);
     const CrcSearchResult r = Search(frames, 2);
     ExpectSoundResult(r, frames, 2);
     EXPECT_TRUE(r.searched8);
@@ -338,7 +311,7 @@ TEST(CrcSearch, FramesTooShortForCrc16SearchCrc8Only) {
 TEST(CrcSearch, RepeatedFramesCountOnce) {
     std::mt19937 rng(7);
     const CrcFoundModel arc{{16, 0x8005, 0x0000, true, true, 0x0000}, CrcByteOrder::Little};
-    auto frames = MakeFrames(arc, {8, 13}, 0, rng);
+    auto frames = MakeCrcFrames(arc, {8, 13}, 0, rng);
     frames.push_back(frames[0]);
     frames.push_back(frames[1]);
     const CrcSearchResult r = Search(frames);

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/crc_catalogue.h"
 #include "engine/errors.h"
+#include "engine/number_text.h"
+#include "tests/support/crc_fixtures.h"
 
 namespace orvane {
 namespace {
@@ -18,62 +21,52 @@ namespace {
 constexpr const char* kCheck = "313233343536373839";
 
 // ---------------------------------------------------------------------------
-// Catalogue check values of the parametric model over "123456789".
+// The table-driven routines give every catalogue model's check value over
+// "123456789" (the catalogue's own test checks the same values with the
+// bit-wise reference).
 
-struct CatalogueRow {
-    const char* name;
-    int width;
-    uint16_t poly, init;
-    bool refin, refout;
-    uint16_t xorout;
-    const char* check;
-};
+class CrcCatalogueCheck : public ::testing::TestWithParam<CrcCatalogueModel> {};
 
-// Test names show the model's name, not the row's bytes.
-void PrintTo(const CatalogueRow& row, std::ostream* os) { *os << row.name; }
-
-class CrcCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
-
-TEST_P(CrcCatalogue, CheckValue) {
-    const CatalogueRow& r = GetParam();
+TEST_P(CrcCatalogueCheck, TableDrivenRoutineGivesTheCheckValue) {
+    const CrcParams& p = GetParam().params;
     std::string out;
-    if (r.width == 8)
-        EXPECT_TRUE(RunCRC8_all_type(kCheck, out, uint8_t(r.init), uint8_t(r.xorout),
-                                     uint8_t(r.poly), r.refin, r.refout));
+    if (p.width == 8)
+        EXPECT_TRUE(RunCRC8_all_type(kCheck, out, uint8_t(p.init), uint8_t(p.xorout), uint8_t(p.poly),
+                                     p.refin, p.refout));
     else
-        EXPECT_TRUE(RunCRC16_all_type(kCheck, out, r.init, r.xorout, r.poly, r.refin, r.refout));
-    EXPECT_EQ(out, r.check);
+        EXPECT_TRUE(RunCRC16_all_type(kCheck, out, p.init, p.xorout, p.poly, p.refin, p.refout));
+    EXPECT_EQ(out, IntToHex(GetParam().check, p.width / 4));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Models, CrcCatalogue,
-    ::testing::Values(
-        // name, width, poly, init, refin, refout, xorout, check
-        CatalogueRow{"CRC8_SMBUS", 8, 0x07, 0x00, false, false, 0x00, "F4"},
-        CatalogueRow{"CRC8_I_432_1", 8, 0x07, 0x00, false, false, 0x55, "A1"},
-        CatalogueRow{"CRC8_ROHC", 8, 0x07, 0xFF, true, true, 0x00, "D0"},
-        CatalogueRow{"CRC8_MAXIM_DOW", 8, 0x31, 0x00, true, true, 0x00, "A1"},
-        CatalogueRow{"CRC8_CDMA2000", 8, 0x9B, 0xFF, false, false, 0x00, "DA"},
-        CatalogueRow{"CRC8_WCDMA", 8, 0x9B, 0x00, true, true, 0x00, "25"},
-        CatalogueRow{"CRC8_DARC", 8, 0x39, 0x00, true, true, 0x00, "15"},
-        CatalogueRow{"CRC8_DVB_S2", 8, 0xD5, 0x00, false, false, 0x00, "BC"},
-        CatalogueRow{"CRC8_SAE_J1850", 8, 0x1D, 0xFF, false, false, 0xFF, "4B"},
-        CatalogueRow{"CRC8_TECH_3250", 8, 0x1D, 0xFF, true, true, 0x00, "97"},
-        CatalogueRow{"CRC16_IBM_3740", 16, 0x1021, 0xFFFF, false, false, 0x0000, "29B1"},
-        CatalogueRow{"CRC16_XMODEM", 16, 0x1021, 0x0000, false, false, 0x0000, "31C3"},
-        CatalogueRow{"CRC16_KERMIT", 16, 0x1021, 0x0000, true, true, 0x0000, "2189"},
-        CatalogueRow{"CRC16_IBM_SDLC", 16, 0x1021, 0xFFFF, true, true, 0xFFFF, "906E"},
-        CatalogueRow{"CRC16_GENIBUS", 16, 0x1021, 0xFFFF, false, false, 0xFFFF, "D64E"},
-        CatalogueRow{"CRC16_SPI_FUJITSU", 16, 0x1021, 0x1D0F, false, false, 0x0000, "E5CC"},
-        CatalogueRow{"CRC16_ARC", 16, 0x8005, 0x0000, true, true, 0x0000, "BB3D"},
-        CatalogueRow{"CRC16_MODBUS", 16, 0x8005, 0xFFFF, true, true, 0x0000, "4B37"},
-        CatalogueRow{"CRC16_USB", 16, 0x8005, 0xFFFF, true, true, 0xFFFF, "B4C8"},
-        CatalogueRow{"CRC16_UMTS", 16, 0x8005, 0x0000, false, false, 0x0000, "FEE8"},
-        CatalogueRow{"CRC16_DNP", 16, 0x3D65, 0x0000, true, true, 0xFFFF, "EA82"},
-        CatalogueRow{"CRC16_EN_13757", 16, 0x3D65, 0x0000, false, false, 0xFFFF, "C2B7"},
-        CatalogueRow{"CRC16_T10_DIF", 16, 0x8BB7, 0x0000, false, false, 0x0000, "D0DB"},
-        CatalogueRow{"CRC16_DECT_X", 16, 0x0589, 0x0000, false, false, 0x0000, "007F"}),
-    [](const ::testing::TestParamInfo<CatalogueRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, CrcCatalogueCheck,
+                         ::testing::ValuesIn(CrcCatalogue().begin(), CrcCatalogue().end()),
+                         [](const ::testing::TestParamInfo<CrcCatalogueModel>& info) {
+                             return test::CrcTestName(info.param.name);
+                         });
+
+// The two fixed variants are catalogue models: RunCRC16 is CRC-16/IBM-3740
+// (the former CCITT-FALSE), RunCRC8 is CRC-8/TECH-3250 (the former EBU).
+TEST(CrcFixed, FixedVariantsAreCatalogueModels) {
+    const CrcCatalogueModel* ibm3740 = FindCrcModelByName("CRC-16/IBM-3740");
+    const CrcCatalogueModel* tech3250 = FindCrcModelByName("CRC-8/TECH-3250");
+    ASSERT_TRUE(ibm3740 && tech3250);
+    std::mt19937 rng(3740);
+    std::vector<std::vector<uint8_t>> samples = {{'1', '2', '3', '4', '5', '6', '7', '8', '9'}, {}};
+    for (int i = 0; i < 50; ++i) samples.push_back(test::RandomCrcBytes(rng, rng() % 40));
+    for (const auto& bytes : samples) {
+        const std::string text = test::CrcByteText(bytes);
+        std::string out16, out8;
+        RunCRC16(text, out16);
+        RunCRC8(text, out8);
+        EXPECT_EQ(out16, IntToHex(CrcBitwise(ibm3740->params, bytes), 4)) << text;
+        EXPECT_EQ(out8, IntToHex(CrcBitwise(tech3250->params, bytes), 2)) << text;
+    }
+    std::string check16, check8;
+    RunCRC16(kCheck, check16);
+    RunCRC8(kCheck, check8);
+    EXPECT_EQ(check16, IntToHex(ibm3740->check, 4));
+    EXPECT_EQ(check8, IntToHex(tech3250->check, 2));
+}
 
 // ---------------------------------------------------------------------------
 // Fixed variants, LRC and empty data.
@@ -89,10 +82,8 @@ struct FixedRow {
 
 TEST(CrcFixed, ResultTable) {
     const FixedRow rows[] = {
-        {"RunCRC16", RunCRC16, kCheck, "29B1"},
         {"RunCRC16", RunCRC16, "", "FFFF"},
         {"RunCRC16", RunCRC16, " \t\r\n", "FFFF"},
-        {"RunCRC8", RunCRC8, kCheck, "97"},
         {"RunCRC8", RunCRC8, "", "FF"},
         {"RunLRC", RunLRC, "01 02 03", "FA"},
         {"RunLRC", RunLRC, "00", "00"},
@@ -169,8 +160,8 @@ TEST(CrcSteps, FixedStepsMatchTheTextbookShiftRegister) {
 }
 
 // Folded over "123456789" the fixed steps give the catalogue's check values:
-// CRC-16/IBM-3740 (init FFFF) and CRC-8 with poly 1D, init FF, both
-// reflections (check 97).
+// CRC-16/IBM-3740 (init FFFF) and CRC-8/TECH-3250 (poly 1D, init FF, both
+// reflections).
 TEST(CrcSteps, FixedStepsGiveTheCatalogueCheckValues) {
     uint16_t r16 = 0xFFFF;
     uint8_t r8 = 0xFF;
@@ -178,11 +169,11 @@ TEST(CrcSteps, FixedStepsGiveTheCatalogueCheckValues) {
         r16 = Crc_ccitt(r16, uint8_t(c));
         r8 = Crc_8bit(r8, uint8_t(c));
     }
-    EXPECT_EQ(r16, 0x29B1);
+    EXPECT_EQ(r16, FindCrcModelByName("CRC-16/IBM-3740")->check);
     uint8_t reflected = 0;
     for (int bit = 0; bit < 8; ++bit)
         if (r8 & (1u << bit)) reflected = uint8_t(reflected | (0x80u >> bit));
-    EXPECT_EQ(reflected, 0x97);
+    EXPECT_EQ(reflected, FindCrcModelByName("CRC-8/TECH-3250")->check);
 }
 
 // Single steps worked by hand: feeding 0x80 into an empty register hits the

@@ -10,6 +10,7 @@
 #include "engine/crc_search.h"
 #include "engine/crc_search_text.h"
 #include "engine/number_text.h"
+#include "tests/support/crc_fixtures.h"
 #include "tests/support/recording_host.h"
 #include "smartformat/smart_format.h"
 
@@ -23,13 +24,6 @@ public:
     }
     std::string value;
 };
-
-// The field table's form: two digits per byte, single blanks between.
-std::string FieldText(const std::vector<uint8_t>& frame) {
-    std::string t;
-    for (uint8_t b : frame) t += (t.empty() ? "" : " ") + IntToHex(b, 2);
-    return t;
-}
 
 TEST(CrcSearchTemplate, PrintedNamesComputeEachFramesCrc) {
     CLocaleScope locale;
@@ -49,23 +43,9 @@ TEST(CrcSearchTemplate, PrintedNamesComputeEachFramesCrc) {
     };
     for (const CrcFoundModel& truth : models) {
         const size_t skip = rng() % 3;
-        const size_t crcBytes = size_t(truth.params.width / 8);
         CrcSearchRequest request;
         request.skip = skip;
-        for (size_t len : {3, 8, 13, 21}) {
-            std::vector<uint8_t> frame(skip + len);
-            for (auto& b : frame) b = uint8_t(rng());
-            const std::vector<uint8_t> data(frame.begin() + long(skip), frame.end());
-            const uint16_t crc = CrcBitwise(truth.params, data);
-            if (crcBytes == 1) {
-                frame.push_back(uint8_t(crc));
-            } else if (truth.order == CrcByteOrder::Little) {
-                frame.insert(frame.end(), {uint8_t(crc), uint8_t(crc >> 8)});
-            } else {
-                frame.insert(frame.end(), {uint8_t(crc >> 8), uint8_t(crc)});
-            }
-            request.frames.push_back(frame);
-        }
+        request.frames = MakeCrcFrames(truth, {3, 8, 13, 21}, skip, rng);
         const CrcSearchResult result = SearchCrcModels(request);
         ASSERT_FALSE(result.models.empty()) << CrcTemplateName(truth.params);
         for (const CrcFoundModel& found : result.models) {
@@ -74,7 +54,7 @@ TEST(CrcSearchTemplate, PrintedNamesComputeEachFramesCrc) {
                 // Byte k (1-based) of the field text occupies characters 3k-2 and 3k-1.
                 const size_t first = 3 * skip + 1;
                 const size_t last = 3 * (frame.size() - found.params.width / 8) - 1;
-                field.value = FieldText(frame);
+                field.value = CrcByteText(frame);
                 const std::string item =
                     "['F':" + name + "([" + std::to_string(first) + ".." + std::to_string(last) + "])]";
                 bool ok = true;

@@ -21,6 +21,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/crc_search.h"
+
+namespace orvane {
+class FieldTable;
+}
+
 namespace orvane::ui {
 
 // The width radio group "CRC_08_16": item 0 "CRC8", item 1 "CRC16".
@@ -102,6 +108,10 @@ inline constexpr const char* kCrcInitialData = "BB";
 inline constexpr const char* kCrcInitialResult = "CRC_result";
 inline constexpr int kCrcInitialPreset = 4;  // "CRC-8/Logitech"
 
+// The width choice of "Find parameters": item 0 "8", item 1 "16", item 2 "both".
+enum class CrcSearchWidths { Width8 = 0, Width16 = 1, Both = 2 };
+inline constexpr const char* kCrcSearchWidthCaptions[3] = {"8", "16", "both"};
+
 // Values used for parameter text that StrToIntDef cannot read.
 struct CrcDefaults {
     uint32_t initial, finalXor, polynom;
@@ -171,6 +181,12 @@ public:
         ReverseData,    // reverse_data()         CheckBox_CRC_reverse_data
         ReverseResult,  // reverse_result()       CheckBox_CRC_reverse_result
         QuickSetting,   // quick_setting()        RadioGroup_CRC_Quick_Setting
+        // "Find parameters"
+        Frames,          // frames_text()         the frames box
+        Skip,            // skip()                the skip count
+        SearchWidths,    // search_widths()       the width choice
+        FoundModels,     // found_lines()         the result list
+        SearchMessages,  // search_messages()     the messages under it
     };
     using Listener = std::function<void(Item)>;
     // Receives each generated expression (the window puts it into the
@@ -225,6 +241,44 @@ public:
     // The parameters the next computation would use.
     CrcParameters parameters() const;
 
+    // --- "Find parameters": which CRC do captured frames carry? ---
+
+    // The frames box: one frame of hex byte text per line.
+    const std::string& frames_text() const { return m_frames; }
+    // Leading bytes of each frame that the CRC does not cover.
+    size_t skip() const { return m_skip; }
+    CrcSearchWidths search_widths() const { return m_searchWidths; }
+    // The result list, one line per fitting model as orvane-tool crc-search
+    // prints it ("CRC_16_FFFF_0000_8005_1_1 little CRC-16/MODBUS").
+    const std::vector<std::string>& found_lines() const { return m_foundLines; }
+    // What the last search or fill has to say: a bad frame, warnings, notes,
+    // the count of models left out, "no model fits", what a pick did. Empty
+    // before the first search.
+    const std::vector<std::string>& search_messages() const { return m_messages; }
+
+    // Changes by hand: stored (and reported) only.
+    void SetFramesText(const std::string& text);
+    void SetSkip(size_t skip);
+    void SetSearchWidths(CrcSearchWidths widths);
+
+    // The fill button: the frames box gets the value (row 1) of every field
+    // column with a name and a value, one per line, in column order (line
+    // breaks inside a value become blanks). With no such column the box is
+    // left as it was and a message says so.
+    void FillFramesFromFieldTable(const FieldTable& table);
+    // "Search": reads the frames box, searches with the skip count and the
+    // widths, and reports the result list and the messages. A line that is
+    // not hex byte text, or a frame the search refuses, empties the list and
+    // names the frame in the messages. Never raises.
+    void SearchClick();
+    // Result `row` picked: the width, the three boxes ("$" + upper-case hex)
+    // and the two check boxes take that model; the data box takes the first
+    // frame's bytes covered by the CRC (so the result is the CRC that frame
+    // carries); the quick setting follows when a preset has these parameters;
+    // then the expression is written and the CRC computed, as after a preset.
+    // A row outside the list does nothing.
+    void PickFoundModel(int row);
+
 private:
     void Notify(Item item);
     void SetText(std::string& box, Item item, const std::string& text);
@@ -245,6 +299,18 @@ private:
     bool m_reverseResult = true;
     int m_preset = kCrcInitialPreset;
     std::string m_expression;
+
+    std::string m_frames;
+    size_t m_skip = 0;
+    CrcSearchWidths m_searchWidths = CrcSearchWidths::Both;
+    std::vector<std::string> m_foundLines;
+    std::vector<std::string> m_messages;
+    std::vector<std::string> m_searchMessages;  // the last search's part of m_messages
+    // The models of the list, and the first frame and skip count of the
+    // search that found them.
+    std::vector<CrcFoundModel> m_found;
+    std::vector<uint8_t> m_firstFrame;
+    size_t m_foundSkip = 0;
 };
 
 }  // namespace orvane::ui

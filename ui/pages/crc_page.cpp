@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ui/orvane_application.h"
@@ -57,20 +58,21 @@ CrcPage::CrcPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    // The controls and the presets on top, the reference table below them;
-    // they scroll when the window is smaller than they are, so the page never
-    // forces the window larger than it was.
+    // The controls and the presets on top, the two tabs below them taking the
+    // rest of the height. A window lower than the default scrolls the page
+    // vertically; nothing on it is wider than the window, so it never
+    // scrolls sideways (the reference table scrolls inside its own area).
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(BuildControls());
     column->addWidget(BuildQuickSettingGroup(), 0, Qt::AlignLeft);
-    column->addWidget(BuildReferenceTable());
-    column->addStretch(1);
+    column->addWidget(BuildLowerTabs(), 1);
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("CRC_controls"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
     layout->addWidget(scroll, 1);
 
@@ -148,6 +150,9 @@ QGroupBox* CrcPage::BuildQuickSettingGroup() {
     m_RadioGroup_CRC_Quick_Setting->setObjectName(QStringLiteral("RadioGroup_CRC_Quick_Setting"));
     m_quickButtons = new QButtonGroup(m_RadioGroup_CRC_Quick_Setting);
     auto* grid = new QGridLayout(m_RadioGroup_CRC_Quick_Setting);
+    // Tight rows leave the height to the tabs below.
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
     // Filled column by column, as a radio group lays out its items.
     const int rows = (kCrcPresetCount + kQuickSettingColumns - 1) / kQuickSettingColumns;
     for (const CrcPreset& p : kCrcPresets) {
@@ -164,7 +169,7 @@ QWidget* CrcPage::BuildReferenceTable() {
     auto* table = new QWidget;
     table->setObjectName(QStringLiteral("CRC_reference_table"));
     auto* column = new QVBoxLayout(table);
-    column->setContentsMargins(0, 8, 0, 0);
+    column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(0);
     const QFont font = ReferenceFont();
     auto label = [&](size_t i, const std::string& text) {
@@ -180,7 +185,23 @@ QWidget* CrcPage::BuildReferenceTable() {
     label(0, CrcReferenceHeader());
     const std::vector<CrcReferenceRow> rows = CrcReferenceRows();
     for (size_t i = 0; i < rows.size(); ++i) label(i + 1, rows[i].text);
-    return table;
+    column->addStretch(1);
+
+    // Wider and taller than its place: it scrolls both ways inside it.
+    m_referenceScroll = new QScrollArea;
+    m_referenceScroll->setObjectName(QStringLiteral("CRC_reference_scroll"));
+    m_referenceScroll->setAccessibleName(QStringLiteral("Reference table"));
+    m_referenceScroll->setWidgetResizable(true);
+    m_referenceScroll->setWidget(table);
+    return m_referenceScroll;
+}
+
+QTabWidget* CrcPage::BuildLowerTabs() {
+    m_PageControl_CRC = new QTabWidget;
+    m_PageControl_CRC->setObjectName(QStringLiteral("PageControl_CRC"));
+    m_PageControl_CRC->addTab(BuildReferenceTable(), QStringLiteral("Reference table"));
+    m_PageControl_CRC->addTab(BuildFindArea(), QStringLiteral("Find parameters"));
+    return m_PageControl_CRC;
 }
 
 void CrcPage::Connect() {
@@ -206,6 +227,7 @@ void CrcPage::Connect() {
             [this](bool on) { m_model.SetReverseData(on); });
     connect(m_CheckBox_CRC_reverse_result, &QCheckBox::toggled, this,
             [this](bool on) { m_model.SetReverseResult(on); });
+    ConnectFindArea();
 }
 
 void CrcPage::SetExpressionSink(CrcPageModel::ExpressionSink sink) {
@@ -230,6 +252,7 @@ void CrcPage::Mirror(CrcPageModel::Item item) {
             MirrorChecked(m_CheckBox_CRC_reverse_result, m_model.reverse_result());
             break;
         case Item::QuickSetting: MirrorGroup(m_quickButtons, m_model.quick_setting()); break;
+        default: MirrorFindArea(item); break;
     }
 }
 
