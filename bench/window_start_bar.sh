@@ -17,7 +17,8 @@ cp "$ORVANE" "$work/prog/orvane"
 cp -r "$(dirname "$ORVANE")/help" "$work/prog/" 2>/dev/null || true
 export ORVANE_SHARED_BLOCK_NAME="orvane-start-bar-$$" XDG_CONFIG_HOME="$work/config" ORVANE_SHOWN_TRACE=1
 export WORK="$work" RUNS
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# A display number of its own: other jobs on the machine use the low ones.
+xvfb-run -a -n $((200 + $$ % 600)) -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
   cd "$WORK/cwd"
   times=()

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -31,12 +32,19 @@ namespace {
 constexpr QSize kSidePictureSize{104, 250};
 constexpr int kProgramIconPixels = 48;
 
-QLabel* NamedLabel(const char* name, const QString& colour, int points, bool bold) {
+// Gives `label` its own text colour: a colour set on the widget stays when
+// the application switches styles and palettes.
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+QLabel* NamedLabel(const char* name, const QColor& colour, int points, bool bold) {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    // A style sheet of its own, so that the colour stays in every style.
-    if (!colour.isEmpty()) label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    if (colour.isValid()) SetTextColour(label, colour);
     QFont f = label->font();
     if (points > 0) f.setPointSize(points);
     f.setBold(bold);
@@ -79,10 +87,10 @@ void TAboutBox::BuildControls() {
     m_ProgramIcon->setFixedSize(kProgramIconPixels, kProgramIconPixels);
     m_ProgramIcon->setAccessibleName(QStringLiteral("Program icon"));
 
-    m_Label1 = NamedLabel("Label1", QStringLiteral("#0000ff"), 16, true);
-    m_ProgramName = NamedLabel("ProgramName", QStringLiteral("#008000"), 8, false);
+    m_Label1 = NamedLabel("Label1", kLabel1Colour, 16, true);
+    m_ProgramName = NamedLabel("ProgramName", kProgramNameColour, 8, false);
     m_ProgramName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_Label_Ver = NamedLabel("Label_Ver", QString(), 0, true);
+    m_Label_Ver = NamedLabel("Label_Ver", QColor(), 0, true);
     m_UpdateDate = new QLabel;
     m_UpdateDate->setObjectName(QStringLiteral("UpdateDate"));
     m_UpdateDate->setTextFormat(Qt::PlainText);
@@ -90,7 +98,7 @@ void TAboutBox::BuildControls() {
     m_Company = new ClickableLabel;
     m_Company->setObjectName(QString::fromLatin1(kCompanyLabelName));
     m_Company->setTextFormat(Qt::PlainText);
-    m_Company->setStyleSheet(QStringLiteral("color: #e00000;"));
+    SetTextColour(m_Company, kCompanyColour);
     m_Company->SetAction([this] { CompanyLabelClick(); });
 
     m_SpeedButton1 = new QPushButton;

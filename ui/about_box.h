@@ -9,6 +9,7 @@
 // Creating the box runs its creation steps (FormCreate). Each activation runs
 // the update check without blocking: the box stays usable and the button
 // reads "On line Info" until the answer (or the 10 s time-out) comes.
+#include <QColor>
 #include <QDialog>
 
 #include <memory>
@@ -26,6 +27,11 @@ class ClickableLabel;
 
 // Object names of the box's controls.
 inline constexpr const char* kCompanyLabelName = "CompanyName";
+
+// The colours of the file name (blue), the path (green) and the company (red).
+inline constexpr QColor kLabel1Colour{0x00, 0x00, 0xff};
+inline constexpr QColor kProgramNameColour{0x00, 0x80, 0x00};
+inline constexpr QColor kCompanyColour{0xe0, 0x00, 0x00};
 
 class TAboutBox : public QDialog {
 public:

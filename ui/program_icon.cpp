@@ -44,7 +44,9 @@ public:
         return {pixels, pixels};
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        // The sizes a window manager is handed with each window; others are
+        // drawn when asked for.
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
     }
     QIconEngine* clone() const override { return new DrawingIconEngine(*this); }
     QString key() const override { return QStringLiteral("orvane-drawing"); }
