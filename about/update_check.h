@@ -70,6 +70,8 @@ public:
     UpdateCheckCommand(platform::HttpClient& http, const std::string& base, const std::string& version);
     void Start(std::function<void(const std::string& text, int exitStatus)> done);
     const std::string& document_address() const { return m_documentAddress; }
+    // Why the check found no update information; empty after a success.
+    const std::string& last_error() const { return m_check.last_error(); }
 
 private:
     AboutSession m_session;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cctype>
+
 #include "about/update_address.h"
 
 namespace orvane {
@@ -17,12 +19,37 @@ std::string Join(const std::string& dir, const std::string& name) {
     return dir == "/" ? "/" + name : dir + "/" + name;
 }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
 }  // namespace
 
+bool IsProgramOwnFileName(std::string_view name, std::string_view programFileName) {
+    const std::string app = AppNameOf(programFileName);
+    const std::string own[] = {std::string(programFileName), "orvane", "orvane-eval", "orvane-tool",
+                               "orvane-tool-qt", app + ".ini", "orvane.ini", "web data.inf",
+                               "orvane.txt", "help"};
+    constexpr std::string_view kLock = ".lock";
+    for (const std::string& o : own) {
+        if (o.empty()) continue;
+        if (SameIgnoringCase(name, o)) return true;
+        if (name.size() == o.size() + kLock.size() && SameIgnoringCase(name.substr(0, o.size()), o) &&
+            SameIgnoringCase(name.substr(o.size()), kLock))
+            return true;
+    }
+    return false;
+}
+
 DownloadPlan PlanDownload(const AboutSession& session, const std::string& programFolder,
-                          const std::string& downloadFolder) {
+                          const std::string& downloadFolder, const std::string& programFileName) {
     DownloadPlan plan;
-    if (!IsSafeDownloadName(session.file_name)) {
+    if (!IsSafeDownloadName(session.file_name) ||
+        (!programFileName.empty() && IsProgramOwnFileName(session.file_name, programFileName))) {
         plan.refused = true;
         return plan;
     }

@@ -4,6 +4,7 @@
 // the file with its default program.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "about/about_links.h"
 #include "about/about_session.h"
@@ -21,11 +22,21 @@ struct DownloadPlan {
     bool refused = false;  // the name may not be written: nothing is fetched
 };
 
+// Whether `name` is one of the files the program keeps in its folder or its
+// working folder, compared without regard to ASCII case: the running program
+// `programFileName` and its sibling programs ("orvane", "orvane-eval",
+// "orvane-tool", "orvane-tool-qt"), the settings file "<app_name>.ini" (and
+// the window's "orvane.ini"), "web data.inf", the memo "orvane.txt", the help
+// folder "help", and "<any of these>.lock". An offered file of such a name
+// would replace the user's settings or data, or the program itself.
+bool IsProgramOwnFileName(std::string_view name, std::string_view programFileName);
+
 // Where the offered file `file_name` goes: the program's folder when this
 // user may create files in it, else `downloadFolder`. A name that
-// IsSafeDownloadName refuses gives a refused plan.
+// IsSafeDownloadName refuses, or that IsProgramOwnFileName finds for
+// `programFileName` (when given), gives a refused plan.
 DownloadPlan PlanDownload(const AboutSession& session, const std::string& programFolder,
-                          const std::string& downloadFolder);
+                          const std::string& downloadFolder, const std::string& programFileName = {});
 
 // The confirmation question: "File: " + file_name + CR LF + "Version: " +
 // s_version + CR LF + "download online?"; when the file would not go to the

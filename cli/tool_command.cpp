@@ -44,6 +44,8 @@ std::string ToolUsage() {
         "fetch: --definitions defaults to \"web data.inf\" beside the program (made from the built-in\n"
         "definitions when missing), --section to 0 (all), --ini to the window's settings file,\n"
         "--timeout-ms to 13000 (the wait for each page).\n"
+        "update-check: prints the about box's update button text; --base defaults to the update\n"
+        "base address ($ORVANE_UPDATE_BASE when set); exit 1 when no update information is found.\n"
         "Exit status: 0 on success, 1 when the operation failed, 2 for usage errors.\n";
     return text;
 }

@@ -99,13 +99,23 @@ int RunSysinfo(ToolContext& ctx);
 int RunDatetime(ToolContext& ctx);
 int RunGuid(ToolContext& ctx);
 int RunCrcSearch(ToolContext& ctx);
-// fetch: orvane-tool hands it to the program orvane-tool-fetch beside it
-// (RunFetch), which runs it (RunFetchInProcess); builds with Qt only.
-int RunFetch(ToolContext& ctx);
+// The commands that need Qt (fetch, update-check): orvane-tool hands them to
+// the program orvane-tool-qt (RunInQtTool), which runs them
+// (RunFetchInProcess, RunUpdateCheck); builds with Qt only.
+int RunInQtTool(ToolContext& ctx);
 int RunFetchInProcess(ToolContext& ctx);
+int RunUpdateCheck(ToolContext& ctx);
 
-// The path of the program `name` in the folder of the running program (just
-// `name` when that folder is unknown).
+// The folder of orvane-tool and the window program: the running program's
+// folder, or "<prefix>/bin" for orvane-tool-qt installed in
+// "<prefix>/lib/orvane". Empty when the running program's path is unknown.
+std::string ToolProgramFolder();
+// The path of the program `name` in ToolProgramFolder() (just `name` when
+// that folder is unknown).
 std::string ProgramBeside(const std::string& name);
+// orvane-tool-qt as orvane-tool finds it: beside the running program, else in
+// "../lib/orvane" from there (an installed copy); the path beside it when
+// neither exists (the error then names it).
+std::string QtToolProgram();
 
 }  // namespace orvane

@@ -5,11 +5,11 @@ namespace orvane {
 
 namespace {
 
-// The fetch needs the web engine, which a build without Qt lacks.
-#ifdef ORVANE_TOOL_FETCH
-constexpr ToolRun kRunFetch = RunFetch;
+// fetch and update-check need Qt, which a build without Qt lacks.
+#ifdef ORVANE_TOOL_QT
+constexpr ToolRun kRunInQt = RunInQtTool;
 #else
-constexpr ToolRun kRunFetch = nullptr;
+constexpr ToolRun kRunInQt = nullptr;
 #endif
 
 // clang-format off
@@ -21,8 +21,8 @@ constexpr ToolCommand kCommands[] = {
     {"sysinfo",      "",                                        RunSysinfo},
     {"datetime",     "[--now YYYY-MM-DDTHH:MM:SS[.mmm]]",       RunDatetime},
     {"guid",         "",                                        RunGuid},
-    {"fetch",        "[--definitions FILE] [--section N] [--ini FILE] [--timeout-ms MS]", kRunFetch},
-    {"update-check", "[--base URL]",                            nullptr},
+    {"fetch",        "[--definitions FILE] [--section N] [--ini FILE] [--timeout-ms MS]", kRunInQt},
+    {"update-check", "[--base URL]",                            kRunInQt},
     {"crc-search",   "[--width 8|16] [--skip N] FRAME...",      RunCrcSearch},
 };
 // clang-format on

@@ -1,4 +1,4 @@
-// fetch: "Get Data" without the window, in the program orvane-tool-fetch
+// fetch: "Get Data" without the window, in the program orvane-tool-qt
 // (orvane-tool hands the command over to it, so only this program loads the
 // web engine). The web-data fetcher of the page runs on a web engine page
 // without a view and without a screen, with the working boxes in memory, over
@@ -45,9 +45,15 @@ std::optional<int32_t> ParseNumber(const std::string& text, int32_t min) {
     return value;
 }
 
-// The settings file of the window program "orvane" beside this program.
+// The settings file of the window program "orvane" beside orvane-tool.
 std::string WindowSettingsFile() {
     return platform::SettingsFilePath(ProgramBeside("orvane"), platform::UserConfigDir());
+}
+
+// The window's "web data.inf": in the folder of its settings file.
+std::string WindowWebDataFile() {
+    const std::string dir = platform::SettingsDir(ProgramBeside("orvane"), platform::UserConfigDir());
+    return dir.empty() ? std::string(webdata::kWebDataFileName) : dir + "/" + webdata::kWebDataFileName;
 }
 
 // Prints every stored item and remembers that the table changed.
@@ -103,7 +109,7 @@ int RunFetchInProcess(ToolContext& ctx) {
     // on the command line is only read.
     std::string definitions = args.Value("--definitions", "");
     if (!args.Has("--definitions")) {
-        definitions = webdata::WebDataFilePath();
+        definitions = WindowWebDataFile();
         webdata::DefinitionFileResult r =
             webdata::Button5Click(definitions, webdata::DefaultWebDefinitions());
         if (r.kind == webdata::DefinitionFileResult::Kind::Failed) {

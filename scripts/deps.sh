@@ -13,6 +13,9 @@ ORVANE_PACKAGES=(
   # pages of bench/fetch_bar.sh.
   qt6-webengine-dev libqt6webenginecore6-bin fonts-wqy-microhei python3
   qt6-speech-dev qt6-speech-flite-plugin
+  # The program's icon is drawn with Qt SVG; installing checks the desktop
+  # entry, and cpack -G DEB needs dpkg-shlibdeps (dpkg-dev) and file.
+  qt6-svg-dev desktop-file-utils dpkg-dev file
 )
 
 orvane_install_deps() {

@@ -35,6 +35,19 @@ void Dialogs::Error(QWidget* parent, const QString& title, const QString& text) 
     ShowBox(parent, QMessageBox::Critical, title, text);
 }
 
+Dialogs::Answer Dialogs::YesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+    }
+}
+
 bool Dialogs::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QString Dialogs::OpenFileName(QWidget* parent, const QString& dir, const QString& filter) {

@@ -5,10 +5,15 @@
 #include "tools/locale_posix.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
+#include "ui/program_icon.h"
+#include "ui/startup_trace.h"
 #include "ui/term_signals.h"
 
 int main(int argc, char** argv) {
     orvane::ui::OrvaneApplication app(argc, argv);
+    // The desktop entry orvane.desktop names this program and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QGuiApplication::setWindowIcon(orvane::ui::ProgramIcon());
     orvane::SetFormatSettings(orvane::FormatSettingsFromPosixLocale());
 
     orvane::ui::WindowOptions options;
@@ -29,6 +34,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
     form.show();
+    orvane::ui::TraceFirstExpose(form);
     form.activateWindow();
     return app.exec();
 }

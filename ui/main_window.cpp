@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/about_module.h"
 #include "ui/calculator_panel.h"
 #include "ui/field_grid.h"
 #include "ui/hints.h"
@@ -27,6 +28,8 @@
 #include "ui/pages/main_page.h"
 #include "ui/pages/tools_page.h"
 #include "ui/pages/web_data_page.h"
+#include "ui/program_icon.h"
+#include "ui/speech_menu.h"
 #include "ui/wide_text.h"
 #include "ui/window_message_port.h"
 
@@ -41,6 +44,8 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
       m_system(*this, [this](const std::string& line) { AppendMemo1(Wide(line)); }),
       m_calc(m_session, m_memoAccess) {
     setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(ProgramIcon());
+    m_about = std::make_unique<AboutModule>(this, *this);
     m_session.SetSystemValues(&m_system);
     m_session.SetFieldTable(&m_tableLookup);
 
@@ -59,10 +64,17 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
         app->setKeyPreview(this, [this](QWidget*, QKeyEvent* e) { PreviewKey(e); });
 
     FormCreate();
+    // Then the about box of the start-up, hidden (its creation steps run now).
+    try {
+        m_about->CreateHiddenBox();
+    } catch (...) {
+        if (auto* app = OrvaneApplication::instance()) app->ReportError(std::current_exception());
+    }
 }
 
 TForm1::~TForm1() {
     if (auto* app = OrvaneApplication::instance()) app->setKeyPreview(nullptr, {});
+    m_calc.SetSpeech(nullptr);
     // The listener goes before the widgets its handler writes into.
     m_messagePort.reset();
     // The pages show members of this window (the field table, the memo's
@@ -171,14 +183,25 @@ void TForm1::BuildMenus() {
     tool->addSeparator();
     QMenu* voices = tool->addMenu(QStringLiteral("Speech Language"));
     voices->setObjectName(QStringLiteral("SpeechLanguage1"));
+    m_voiceMenu = voices;
+    m_speech = std::make_unique<SpeechMenu>(
+        voices, m_calc, *m_Panel4, [this](int panel, const std::string& text) { StatusLine2Show(panel, text); },
+        m_options.speechEngine);
+    m_calc.SetSpeech(&m_speech->model());
     m_SayEquation = command(tool, QStringLiteral("Say Equation "), inert, "SayEquation1");
     m_SayEquation->setCheckable(true);
     m_SayEquation->setChecked(false);
     m_SayAnsower = command(tool, QStringLiteral("Say Ansower"), inert, "SayAnsower1");
     m_SayAnsower->setCheckable(true);
     m_SayAnsower->setChecked(true);
-    QAction* listVoices = command(tool, QStringLiteral("List speech language"), inert,
-                                  "Listspeechlanguage1");
+    // The switches as the speech output reads them, also when the settings set them.
+    SpeechModel& speech = m_speech->model();
+    speech.set_say_equation(m_SayEquation->isChecked());
+    speech.set_say_ansower(m_SayAnsower->isChecked());
+    connect(m_SayEquation, &QAction::toggled, this, [&speech](bool on) { speech.set_say_equation(on); });
+    connect(m_SayAnsower, &QAction::toggled, this, [&speech](bool on) { speech.set_say_ansower(on); });
+    QAction* listVoices = command(tool, QStringLiteral("List speech language"),
+                                  [this] { m_speech->Listspeechlanguage1Click(); }, "Listspeechlanguage1");
     listVoices->setVisible(false);
 
     m_styleMenu = bar->addMenu(QStringLiteral("&Style"));
@@ -197,7 +220,7 @@ void TForm1::BuildMenus() {
             "VisitmyHomePage1");
     command(help, QStringLiteral("&Visit my Google site"), [this] { VisitmyGooglesite1Click(); },
             "VisitmyGooglesite1");
-    command(help, QStringLiteral("About"), inert, "About1");
+    command(help, QStringLiteral("About"), [this] { ShowAboutBox(); }, "About1");
 }
 
 void TForm1::BuildStyleMenu() {

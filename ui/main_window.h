@@ -15,6 +15,7 @@
 #include <string>
 
 #include "engine/session.h"
+#include "platform/speech_engine.h"
 #include "platform/title_registry.h"
 #include "platform/window_messages.h"
 #include "smartformat/field_table.h"
@@ -37,12 +38,14 @@ class QWindow;
 
 namespace orvane::ui {
 
+class AboutModule;
 class BrowserPage;
 class CalculatorPanel;
 class CrcPage;
 class FieldGrid;
 class MainPage;
 class ScriptMemoModel;
+class SpeechMenu;
 class ToolsPage;
 class WebDataPage;
 class WindowMessagePort;
@@ -59,7 +62,8 @@ struct WindowOptions {
     QString iniPath;
     // The memo file; default: "orvane.txt" in the current working directory.
     QString memoPath;
-    // The folder of the help pages; default: "help" beside the program.
+    // The folder of the help pages; default: "help" beside the program, or
+    // the installed "<prefix>/share/orvane/help" (DefaultHelpDir).
     QString helpDir;
     // The folder of the title locks and message sockets; default: the
     // per-user runtime folder.
@@ -70,6 +74,9 @@ struct WindowOptions {
     int browserVisitMs = 3000;
     // The clock that Now() reads; default: the system's local time.
     std::function<LocalDateTime()> clock;
+    // The speech engine (not owned; it outlives the window); default: Qt
+    // TextToSpeech.
+    platform::SpeechEngine* speechEngine = nullptr;
 };
 
 // The timers' intervals.
@@ -132,6 +139,8 @@ public:
     void Expresion1Click();
     void VisitmyHomePage1Click();
     void VisitmyGooglesite1Click();
+    // Help menu "About": a new about box, shown modally.
+    void ShowAboutBox();
 
     // --- field table file ---
     // File menu "Load Table Contents": the table from section "Table".
@@ -153,6 +162,9 @@ public:
     ToolsPage& toolsPage() const { return *m_toolsPage; }
     CrcPage& crcPage() const { return *m_crcPage; }
     CalculatorPanel& calculatorPanel() const { return *m_Panel4; }
+    AboutModule& about() const { return *m_about; }
+    SpeechMenu& speech() const { return *m_speech; }
+    QMenu* VoiceMenu() const { return m_voiceMenu; }
     FieldGrid& fieldGrid() const;
     ScriptMemoModel& scriptMemo() const;
     const QString& hpPath() const { return m_hpPath; }
@@ -235,6 +247,11 @@ private:
 
     QTimer* m_Timer0 = nullptr;
     QTimer* m_Timer1 = nullptr;
+
+    // The about boxes and the speech output.
+    std::unique_ptr<AboutModule> m_about;
+    std::unique_ptr<SpeechMenu> m_speech;
+    QMenu* m_voiceMenu = nullptr;
 };
 
 }  // namespace orvane::ui

@@ -21,8 +21,11 @@
 #include "platform/shm_shared_block.h"
 #include "platform/socket_message_sender.h"
 #include "tools/share_memory_open.h"
+#include "ui/about_module.h"
+#include "ui/after_shown.h"
 #include "ui/calculator_panel.h"
 #include "ui/field_grid.h"
+#include "ui/install_layout.h"
 #include "ui/main_window.h"
 #include "ui/maker_links.h"
 #include "ui/memo_file.h"
@@ -31,6 +34,7 @@
 #include "ui/pages/browser_page.h"
 #include "ui/pages/main_page.h"
 #include "ui/sleep1.h"
+#include "ui/speech_menu.h"
 #include "ui/wide_text.h"
 #include "ui/window_message_port.h"
 #include "ui/window_settings.h"
@@ -70,6 +74,8 @@ void TForm1::FormCreate() {
                                                         : m_options.programPath;
         // 1. The program's version (shown by the about box).
         m_version_Str = Wide(GetFileVersion(Narrow(m_programPath)));
+        m_about->SetVersion(Narrow(m_version_Str));
+        m_about->SetProgramPath(m_programPath);
         // 2. One Style menu item per offered style.
         BuildStyleMenu();
         // 3. The settings file.
@@ -80,11 +86,9 @@ void TForm1::FormCreate() {
         AppendMemo2(QStringLiteral("ini path & name: ") + m_Ini_name);
         // 4. Style, size, position and speech switches.
         Action_Load_styleExecute();
-        // 5. The help pages beside the program.
+        // 5. The help pages beside the program (or where it is installed).
         const QString helpDir =
-            m_options.helpDir.isEmpty()
-                ? QFileInfo(m_programPath).absolutePath() + QStringLiteral("/help")
-                : m_options.helpDir;
+            m_options.helpDir.isEmpty() ? DefaultHelpDir(m_programPath) : m_options.helpDir;
         m_hpPath = helpDir + u'/' + QString::fromLatin1(kHelpContentsPage);
         // 6. The shared block (a failure is a warning box; start-up goes on).
         OpenSharedBlock();
@@ -99,8 +103,10 @@ void TForm1::FormCreate() {
         Action_load_table_contentsExecute();
         // 11. The memo's lines from the last run.
         LoadMemoFile();
-        // 12. The web-data definitions and 13. the speech voices come with the
-        // web-data page and the speech output.
+        // 12. The web-data definitions come with the web-data page.
+        // 13. The speech voices: listing them takes the engine a while, so
+        // it runs once the window is on the screen.
+        RunAfterFirstShown(*this, [this] { m_speech->Listspeechlanguage1Click(); });
     } catch (...) {
         // The remaining steps are skipped; the window still opens.
         if (App()) App()->ReportError(std::current_exception());
@@ -314,6 +320,8 @@ void TForm1::Expresion1Click() {
 }
 
 void TForm1::VisitmyHomePage1Click() { DialogsOf().OpenUrl(QUrl(QString::fromLatin1(kHomePageUrl))); }
+
+void TForm1::ShowAboutBox() { m_about->ShowAboutBox(); }
 
 void TForm1::VisitmyGooglesite1Click() {
     DialogsOf().OpenUrl(QUrl(QString::fromLatin1(kSecondSiteUrl)));

@@ -97,6 +97,33 @@ TEST(UpdateDownload, UnsafeNamesAreRefusedAndNothingIsWritten) {
     EXPECT_TRUE(IsSafeDownloadName(std::string(255, 'a')));
 }
 
+// A download named like one of the program's own files would replace the
+// user's settings, data or the program itself: refused like an unsafe name.
+TEST(UpdateDownload, TheProgramsOwnFilesAreNeverReplaced) {
+    const char* own[] = {"orvane",      "orvane.ini",     "ORVANE.INI",    "web data.inf",
+                         "orvane.txt",  "orvane.ini.lock", "web data.inf.LOCK", "orvane-tool",
+                         "orvane-eval", "orvane-tool-qt", "help",          "mycalc.ini"};
+    for (const char* name : own) {
+        Rig rig(name);
+        test::WriteBytes(rig.program.File(name), "the user's own");
+        rig.http.SetBody(DownloadAddress(kSource, name), "payload");
+        EXPECT_TRUE(IsProgramOwnFileName(name, std::string_view(name) == "mycalc.ini" ? "mycalc" : "orvane"))
+            << name;
+        DownloadPlan plan = PlanDownload(rig.session, rig.program.path(), rig.downloads.path(),
+                                         std::string_view(name) == "mycalc.ini" ? "mycalc" : "orvane");
+        EXPECT_TRUE(plan.refused) << name;
+        EXPECT_FALSE(rig.Yes(plan)) << name;
+        EXPECT_EQ(rig.Boxes(), std::vector<std::string>{"Error while downloading " + std::string(name)}) << name;
+        EXPECT_TRUE(rig.http.asked().empty()) << name;
+        EXPECT_EQ(test::ReadBytes(rig.program.File(name)), "the user's own") << name;
+    }
+    for (const char* fine : {"orvane.zip", "orvane-2.5.4.0.deb", "orvane.ini.bak", "help.html", "orvane2"})
+        EXPECT_FALSE(IsProgramOwnFileName(fine, "orvane")) << fine;
+    // Without the program's name only the unsafe names are refused.
+    Rig rig("orvane.ini");
+    EXPECT_FALSE(PlanDownload(rig.session, rig.program.path(), rig.downloads.path()).refused);
+}
+
 TEST(UpdateDownload, FailuresLeaveNoFileBehind) {
     struct Row {
         const char* name;

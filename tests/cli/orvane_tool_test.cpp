@@ -292,7 +292,7 @@ TEST(OrvaneTool, UsageErrors) {
         {"datetime", "--now", "2024-13-01T00:00:00"},
         {"guid", "--x"},
         {"fetch", "--section", "x"},
-        {"update-check"},
+        {"update-check", "--bogus"},
         {"crc-search", "--bogus", "0102"},
     };
     for (const auto& args : bad) {

@@ -22,6 +22,11 @@ void RecordingDialogs::Error(QWidget*, const QString& title, const QString& text
     errors.append({MsgIcon::Error, title, text});
 }
 
+Dialogs::Answer RecordingDialogs::YesNoCancel(QWidget*, const QString& title, const QString& text) {
+    questions.append({MsgIcon::None, title, text});
+    return answer;
+}
+
 bool RecordingDialogs::OpenUrl(const QUrl& url) {
     urls.append(url);
     return true;
@@ -77,6 +82,7 @@ WindowRig::WindowRig() {
                               std::to_string(QCoreApplication::applicationPid()) + "-" +
                               std::to_string(counter++);
     options.browserVisitMs = 0;
+    options.speechEngine = &speech;
 }
 
 WindowRig::~WindowRig() = default;

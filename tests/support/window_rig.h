@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/fake_speech_engine.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
@@ -32,6 +33,7 @@ class RecordingDialogs : public Dialogs {
 public:
     void Message(QWidget*, MsgIcon icon, const QString& title, const QString& text) override;
     void Error(QWidget*, const QString& title, const QString& text) override;
+    Answer YesNoCancel(QWidget*, const QString& title, const QString& text) override;
     bool OpenUrl(const QUrl& url) override;
     QString OpenFileName(QWidget*, const QString& dir, const QString& filter) override;
     QString SaveFileName(QWidget*, const QString& dir, const QString& filter,
@@ -42,6 +44,9 @@ public:
     };
     QVector<RecordedBox> boxes;
     QVector<RecordedBox> errors;
+    QVector<RecordedBox> questions;
+    // What the confirmation boxes answer.
+    Answer answer = Answer::Cancel;
     QVector<QUrl> urls;
     QVector<FileDialog> fileDialogs;
     // What the file dialogs answer (empty: cancelled).
@@ -93,6 +98,9 @@ public:
 
     DialogsScope scope;
     RecordingDialogs& dialogs = scope.dialogs;
+    // The window's speech engine: no voices unless a test gives some, so
+    // that no test speaks through the machine's engine.
+    platform::FakeSpeechEngine speech;
     WindowOptions options;
 
 private:
