@@ -158,14 +158,14 @@ void SocketMessageListener::UpdateWatches() {
     Clock::time_point first = m_acceptAgainAt;
     for (const Sender& s : m_senders)
         if (!s.complete() && (!any || s.deadline < first)) first = s.deadline, any = true;
-    itimerspec spec{};
+    itimerspec when{};
     if (any) {
         auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(first - Clock::now()).count();
         if (left < 1) left = 1;  // 0 would disarm
-        spec.it_value.tv_sec = time_t(left / 1000000000);
-        spec.it_value.tv_nsec = long(left % 1000000000);
+        when.it_value.tv_sec = time_t(left / 1000000000);
+        when.it_value.tv_nsec = long(left % 1000000000);
     }
-    timerfd_settime(m_timer, 0, &spec, nullptr);
+    timerfd_settime(m_timer, 0, &when, nullptr);
     // With the table of senders full, new ones wait in the backlog.
     const bool room = m_senders.size() < kMaxSenders && !acceptWaits;
     if (room == m_listening) return;
