@@ -63,53 +63,6 @@ std::string LowerName(std::string_view name) {
     return out;
 }
 
-// An integer value: leading blanks, an optional sign, then decimal digits in
-// the signed 32-bit range, or hexadecimal digits (at most 8 significant ones,
-// taken as a 32-bit pattern) after "$", "x", "X", "0x" or "0X". The rule of
-// the engine's StrToIntDef, which the INI tests check it against.
-bool ParseProfileInteger(std::string_view text, int32_t& value) {
-    size_t i = 0, n = text.size();
-    while (i < n && text[i] == ' ') ++i;
-    bool neg = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) neg = text[i++] == '-';
-    bool hex = false;
-    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
-        hex = true;
-        ++i;
-    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        hex = true;
-        i += 2;
-    }
-    if (i >= n) return false;
-    if (hex) {
-        uint32_t v = 0;
-        int significant = 0;
-        for (; i < n; ++i) {
-            const char c = text[i];
-            int d;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else return false;
-            if (significant > 0 || d != 0) ++significant;
-            if (significant > 8) return false;
-            v = v * 16 + uint32_t(d);
-        }
-        value = int32_t(neg ? uint32_t(0u - v) : v);
-        return true;
-    }
-    int64_t v = 0;
-    for (; i < n; ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        v = v * 10 + (text[i] - '0');
-        if (v > 2147483648LL) return false;
-    }
-    if (neg) v = -v;
-    if (v > 2147483647LL) return false;
-    value = int32_t(v);
-    return true;
-}
-
 // What of a value fits on one line.
 std::string_view StorableValue(std::string_view value) {
     size_t cut = value.find_first_of(std::string_view("\0\r\n", 3));
@@ -272,14 +225,6 @@ std::string IniDocument::ReadString(std::string_view section, std::string_view k
     return std::string(v.substr(0, maxLen));
 }
 
-int32_t IniDocument::ReadInteger(std::string_view section, std::string_view key,
-                                 int32_t fallback) const {
-    std::string_view v;
-    if (!Find(section, key, v)) return fallback;
-    int32_t value;
-    return ParseProfileInteger(v.substr(0, kIniValueMax), value) ? value : fallback;
-}
-
 std::vector<std::string> IniDocument::ReadSection(std::string_view section) const {
     std::vector<std::string> keys;
     size_t first, end;
@@ -407,10 +352,6 @@ IniDocument IniFile::Read() const {
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback, size_t maxLen) const {
     return Read().ReadString(section, key, fallback, maxLen);
-}
-
-int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const {
-    return Read().ReadInteger(section, key, fallback);
 }
 
 std::vector<std::string> IniFile::ReadSection(std::string_view section) const {

@@ -55,11 +55,6 @@ public:
     // section or the key is missing.
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback, std::size_t maxLen = kIniValueMax) const;
-    // The value as an integer (decimal in the signed 32-bit range, or up to
-    // 8 hexadecimal digits after "$", "x" or "0x", as the engine's StrToIntDef
-    // reads it), or `fallback` when the key is missing or the value is not an
-    // integer.
-    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
     // The key names of the first section of that name, in file order, each
     // name once (its first spelling).
     std::vector<std::string> ReadSection(std::string_view section) const;
@@ -123,7 +118,6 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback, std::size_t maxLen = kIniValueMax) const;
-    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
     std::vector<std::string> ReadSection(std::string_view section) const;
     bool SectionExists(std::string_view section) const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/number_text.h"
 #include "platform/ini_file.h"
 
 namespace orvane::ui {
@@ -10,7 +11,7 @@ WindowSettings ReadWindowSettings(const platform::IniDocument& ini) {
     const WindowSettings defaults;
     WindowSettings s;
     auto integer = [&](const char* key, int32_t fallback) {
-        return ini.ReadInteger(kStylesSection, key, fallback);
+        return StrToIntDef(ini.ReadString(kStylesSection, key, ""), fallback);
     };
     s.styleName = ini.ReadString(kStylesSection, "Style Name", "");
     s.width = std::clamp(integer("Form Width", defaults.width), kMinFormWidth, kMaxFormExtent);

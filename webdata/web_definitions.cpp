@@ -7,6 +7,7 @@
 #include <system_error>
 #include <filesystem>
 
+#include "engine/number_text.h"
 #include "platform/atomic_file.h"
 #include "platform/settings_path.h"
 #include "webdata/utf16_text.h"
@@ -31,7 +32,7 @@ std::string WebDefinitions::web(int32_t n) const { return Read(n, "web", ""); }
 std::string WebDefinitions::keyword(int32_t n) const { return Read(n, "keyword", kMissing); }
 
 int32_t WebDefinitions::keyword_length(int32_t n) const {
-    return m_doc.ReadInteger(WebDataSection(n), "keyword_length", kDefaultKeywordLength);
+    return StrToIntDef(m_doc.ReadString(WebDataSection(n), "keyword_length", ""), kDefaultKeywordLength);
 }
 
 std::string WebDefinitions::keyword_start(int32_t n, int32_t i) const {
