@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <cctype>
-#include <ctime>
 
 #include "about/about_links.h"
 #include "about/update_address.h"
@@ -15,16 +14,7 @@ namespace orvane {
 std::string FileDateText(const std::string& path, const FormatSettings& fs) {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return {};
-    std::tm tm{};
-    const time_t t = st.st_mtime;
-    if (!::localtime_r(&t, &tm)) return {};
-    LocalDateTime when;
-    when.year = tm.tm_year + 1900;
-    when.month = tm.tm_mon + 1;
-    when.day = tm.tm_mday;
-    when.hour = tm.tm_hour;
-    when.minute = tm.tm_min;
-    when.second = tm.tm_sec;
+    const LocalDateTime when = LocalDateTimeAt(st.st_mtime);
     return FormatDateTime(fs.ShortDateFormat + " " + fs.LongTimeFormat, when, fs);
 }
 

@@ -71,11 +71,8 @@ LocalDateTime FromDateTimeValue(double value) {
     return t;
 }
 
-LocalDateTime SystemLocalNow() {
-    timeval tv{};
-    gettimeofday(&tv, nullptr);
+LocalDateTime LocalDateTimeAt(time_t secs, int millisecond) {
     std::tm tm{};
-    time_t secs = tv.tv_sec;
     localtime_r(&secs, &tm);
     LocalDateTime t;
     t.year = tm.tm_year + 1900;
@@ -84,8 +81,14 @@ LocalDateTime SystemLocalNow() {
     t.hour = tm.tm_hour;
     t.minute = tm.tm_min;
     t.second = tm.tm_sec > 59 ? 59 : tm.tm_sec;
-    t.millisecond = int(tv.tv_usec / 1000);
+    t.millisecond = millisecond;
     return t;
+}
+
+LocalDateTime SystemLocalNow() {
+    timeval tv{};
+    gettimeofday(&tv, nullptr);
+    return LocalDateTimeAt(tv.tv_sec, int(tv.tv_usec / 1000));
 }
 
 namespace {

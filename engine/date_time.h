@@ -2,6 +2,7 @@
 // Calendar helpers: local date-time records, whole seconds since 1970 counted
 // as UTC, parsing in the locale's formats, and the Delphi-style pattern writer.
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -42,5 +43,8 @@ std::string FormatDateTime(std::string_view pattern, const LocalDateTime& t,
 
 // The local time now, from the C library (used where no host clock is given).
 LocalDateTime SystemLocalNow();
+// The local date and time of `secs` seconds since 1970-01-01 00:00 UTC, with
+// `millisecond` as given (a leap second reads as second 59).
+LocalDateTime LocalDateTimeAt(time_t secs, int millisecond = 0);
 
 }  // namespace orvane

@@ -1,6 +1,5 @@
 #include "tools/aes_cipher.h"
 
-#include <openssl/err.h>
 #include <openssl/evp.h>
 
 #include <algorithm>
@@ -9,18 +8,11 @@
 
 #include "engine/errors.h"
 #include "tools/base64.h"
+#include "tools/crypto_error.h"
 
 namespace orvane {
 
 namespace {
-
-[[noreturn]] void RaiseCrypto(const std::string& what) {
-    unsigned long code = ERR_get_error();
-    char text[256] = "unknown error";
-    if (code) ERR_error_string_n(code, text, sizeof text);
-    ERR_clear_error();
-    throw EOrvane("ECryptoError", what + ": " + text);
-}
 
 EVP_CIPHER_CTX* NewContext(const EVP_CIPHER* cipher, const AesBlock& key, bool encrypt) {
     EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();

@@ -1,7 +1,6 @@
 #include "tools/md5_tools.h"
 
 #include <fcntl.h>
-#include <openssl/err.h>
 #include <openssl/evp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,18 +8,11 @@
 #include <cerrno>
 
 #include "engine/errors.h"
+#include "tools/crypto_error.h"
 
 namespace orvane {
 
 namespace {
-
-[[noreturn]] void RaiseCrypto(const std::string& what) {
-    unsigned long code = ERR_get_error();
-    char text[256] = "unknown error";
-    if (code) ERR_error_string_n(code, text, sizeof text);
-    ERR_clear_error();
-    throw EOrvane("ECryptoError", what + ": " + text);
-}
 
 class Fd {
 public:

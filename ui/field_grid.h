@@ -14,12 +14,15 @@
 
 #include "smartformat/field_table.h"
 #include "ui/field_table_item_model.h"
+#include "webdata/field_table_view.h"
 
 class QAction;
 
 namespace orvane::ui {
 
-class FieldGrid : public QTableView {
+// It is also the table's view for the web-data fetcher and "Search 2":
+// a stored item redraws the grid, the finished fetch fits its columns.
+class FieldGrid : public QTableView, public webdata::FieldTableView {
     Q_OBJECT
 
 public:
@@ -67,6 +70,9 @@ public:
     // a field added): column widths stay with their positions, new columns
     // are 64 wide, the current cell stays where it was (within the table).
     void Refresh();
+    // The fetcher's view: redraw, and fit the columns.
+    void TableChanged() override { Refresh(); }
+    void Adjtablewidth() override { Adjtablewidth1Click(); }
 
     // --- events (run by the grid itself; public for the window and tests) ---
     // A click on a cell: fits the current column, then reports it.

@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "engine/format_settings.h"
+#include "platform/qt/web_engine_setup.h"
 #include "tools/locale_posix.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
@@ -10,6 +11,9 @@
 #include "ui/term_signals.h"
 
 int main(int argc, char** argv) {
+    // The browser page's web view: Chromium's switches and the shared OpenGL
+    // contexts must be set before the application object exists.
+    orvane::platform::PrepareWebEngine(orvane::platform::WebEngineUse::Window);
     orvane::ui::OrvaneApplication app(argc, argv);
     // The desktop entry orvane.desktop names this program and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));

@@ -32,6 +32,8 @@
 #include "ui/speech_menu.h"
 #include "ui/wide_text.h"
 #include "ui/window_message_port.h"
+#include "webdata/daily_check.h"
+#include "webdata/web_data_fetcher.h"
 
 namespace orvane::ui {
 
@@ -73,6 +75,7 @@ TForm1::TForm1(WindowOptions options, QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    m_fetcher->RequestStop();
     if (auto* app = OrvaneApplication::instance()) app->setKeyPreview(nullptr, {});
     m_calc.SetSpeech(nullptr);
     // The listener goes before the widgets its handler writes into.
@@ -94,9 +97,15 @@ void TForm1::BuildPages() {
     m_mainPage = new MainPage(*this, *m_Panel4);
     m_mainPage->MainEnter(m_Panel4);
     m_PageControl1->addTab(m_mainPage, QStringLiteral("Main"));
-    m_browserPage = new BrowserPage(*this);
+    FieldGrid& grid = m_mainPage->fieldGrid();
+    m_browserPage = new BrowserPage(*this, m_wait, grid, m_options.webView);
+    m_browserPage->SetBringToFront([this] { m_PageControl1->setCurrentWidget(m_browserPage); });
     m_PageControl1->addTab(m_browserPage, QStringLiteral("Web_info"));
-    m_webDataPage = new WebDataPage(*this);
+    // The definitions' path follows the settings file (FormCreate).
+    m_fetcher = std::make_unique<webdata::WebDataFetcher>(
+        webdata::FetchPorts{*this, m_browserPage->browser(), *m_browserPage, m_wait, m_table, grid},
+        std::string());
+    m_webDataPage = new WebDataPage(*this, *this, *m_fetcher);
     m_PageControl1->addTab(m_webDataPage, QStringLiteral("Get Web data"));
     m_toolsPage = new ToolsPage(*this, *this, m_system.Hasher());
     m_PageControl1->addTab(m_toolsPage, QStringLiteral("AES_HASH"));
@@ -130,11 +139,11 @@ void TForm1::BuildStatusLine() {
 void TForm1::BuildTimers() {
     m_Timer0 = new QTimer(this);
     m_Timer0->setObjectName(QStringLiteral("Timer0"));
-    m_Timer0->setInterval(kTimer0IntervalMs);
+    m_Timer0->setInterval(webdata::kTimer0IntervalMs);
     connect(m_Timer0, &QTimer::timeout, this, [this] { Timer0Timer(); });
     m_Timer1 = new QTimer(this);
     m_Timer1->setObjectName(QStringLiteral("Timer1"));
-    m_Timer1->setInterval(kTimer1IntervalMs);
+    m_Timer1->setInterval(webdata::kTimer1IntervalMs);
     connect(m_Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     m_Timer0->start();
 }
@@ -152,7 +161,7 @@ void TForm1::BuildMenus() {
         connect(a, &QAction::triggered, this, handler, Qt::QueuedConnection);
         return a;
     };
-    // Items whose commands come with later parts of the program.
+    // The speech switches only hold a state; the speech output reads it.
     auto inert = [] {};
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
@@ -170,7 +179,7 @@ void TForm1::BuildMenus() {
     command(tool, QStringLiteral("&Reset"), [this] { SystemReset(); }, "Reset1");
     command(tool, QStringLiteral("Adj table width"), [this] { Adjtablewidth1Click(); },
             "Adjtablewidth1");
-    command(tool, QStringLiteral("LoadCurrency"), inert, "LoadCurrency1");
+    command(tool, QStringLiteral("LoadCurrency"), [this] { LoadCurrency1Click(); }, "LoadCurrency1");
     command(tool, QStringLiteral("Sec_to_day_time"),
             [this] { m_calc.Action_sec_to_day_timeExecute(); }, "Sec_to_day_time1");
     tool->addSeparator();
@@ -285,6 +294,8 @@ void TForm1::PreviewKey(QKeyEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A running fetch ends at its next wait.
+    m_fetcher->RequestStop();
     if (!m_terminated) FormClose();
     event->accept();
 }

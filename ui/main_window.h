@@ -15,8 +15,10 @@
 #include <string>
 
 #include "engine/session.h"
+#include "platform/qt/qt_event_wait.h"
 #include "platform/speech_engine.h"
 #include "platform/title_registry.h"
+#include "platform/web_view.h"
 #include "platform/window_messages.h"
 #include "smartformat/field_table.h"
 #include "smartformat/field_table_lookup.h"
@@ -35,6 +37,10 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 class QWindow;
+
+namespace orvane::webdata {
+class WebDataFetcher;
+}  // namespace orvane::webdata
 
 namespace orvane::ui {
 
@@ -70,18 +76,15 @@ struct WindowOptions {
     std::string runtimeDir;
     // The shared block's name; default: "myKORMappedFile".
     std::string sharedBlockName;
-    // How long each activation shows the browser page.
-    int browserVisitMs = 3000;
+    // The browser page's web view (not owned; it outlives the window);
+    // default: a Qt WebEngine view of the page's own.
+    platform::WebView* webView = nullptr;
     // The clock that Now() reads; default: the system's local time.
     std::function<LocalDateTime()> clock;
     // The speech engine (not owned; it outlives the window); default: Qt
     // TextToSpeech.
     platform::SpeechEngine* speechEngine = nullptr;
 };
-
-// The timers' intervals.
-inline constexpr int kTimer0IntervalMs = 3000;   // the first tick after start-up
-inline constexpr int kTimer1IntervalMs = 15000;  // the web-data fetch
 
 class TForm1 : public QMainWindow, public EngineHost, public PageHost {
 public:
@@ -107,13 +110,21 @@ public:
     // True after the start-up refused a ninth copy: the program ends without
     // showing the window and without saving anything.
     bool Terminated() const { return m_terminated; }
-    // The window was activated: status headings and handle, a visit to the
-    // browser page, the focus to the expression box, the grid's widths.
+    // The window was activated: status headings and handle; the first time
+    // also the "Main" page, the focus to the expression box and the grid's
+    // widths (later activations keep the page and the focus).
     void FormActivate();
-    // The first tick after start-up; stops itself.
+    // The first tick after start-up; stops itself: opens the address box's
+    // address and runs the daily web-data check (which may arm Timer1).
     void Timer0Timer();
-    // The web-data fetch's tick; stops itself.
+    // The web-data fetch's tick; stops itself and fetches the section in
+    // the web-data page's section box.
     void Timer1Timer();
+    // Tool menu "LoadCurrency": the browser page in front, a fetch of the
+    // section box's section, then the first page again.
+    void LoadCurrency1Click();
+    // "web data.inf" beside the settings file.
+    QString WebDataPath() const;
     // Shut-down: saves the table, the window settings and the memo.
     void FormClose();
     // A private window message arrived (WM_KOR_MESSAGE0: a box and a memo line).
@@ -161,6 +172,8 @@ public:
     WebDataPage& webDataPage() const { return *m_webDataPage; }
     ToolsPage& toolsPage() const { return *m_toolsPage; }
     CrcPage& crcPage() const { return *m_crcPage; }
+    webdata::WebDataFetcher& fetcher() const { return *m_fetcher; }
+    QTabWidget* PageControl1() const { return m_PageControl1; }
     CalculatorPanel& calculatorPanel() const { return *m_Panel4; }
     AboutModule& about() const { return *m_about; }
     SpeechMenu& speech() const { return *m_speech; }
@@ -228,6 +241,10 @@ private:
     MemoFileFormat m_memoFileFormat;
     QWindow* m_lastFocusWindow = nullptr;
     bool m_activatedOnce = false;
+    // The first activation has selected "Main" and focused the expression box.
+    bool m_firstActivationDone = false;
+    // The waits of the browser page and the web-data fetcher.
+    platform::QtEventWait m_wait;
 
     // Pages, the calculator panel and the status line.
     QTabWidget* m_PageControl1 = nullptr;
@@ -236,6 +253,7 @@ private:
     WebDataPage* m_webDataPage = nullptr;
     ToolsPage* m_toolsPage = nullptr;
     CrcPage* m_crcPage = nullptr;
+    std::unique_ptr<webdata::WebDataFetcher> m_fetcher;
     CalculatorPanel* m_Panel4 = nullptr;
     std::array<QLabel*, kStatusPanels> m_StatusLine{};
 

@@ -33,12 +33,15 @@
 #include "ui/orvane_application.h"
 #include "ui/pages/browser_page.h"
 #include "ui/pages/main_page.h"
-#include "ui/sleep1.h"
+#include "ui/pages/web_data_page.h"
 #include "ui/speech_menu.h"
 #include "ui/wide_text.h"
 #include "ui/window_message_port.h"
 #include "ui/window_settings.h"
 #include "variables/instance_slots.h"
+#include "webdata/daily_check.h"
+#include "webdata/web_data_fetcher.h"
+#include "webdata/web_definitions.h"
 
 namespace orvane::ui {
 
@@ -103,10 +106,20 @@ void TForm1::FormCreate() {
         Action_load_table_contentsExecute();
         // 11. The memo's lines from the last run.
         LoadMemoFile();
-        // 12. The web-data definitions come with the web-data page.
+        // 12. The web-data definitions: the file beside the settings file
+        // into the editor, or the built-in ones written out as that file.
+        m_fetcher->SetDefinitionsPath(Narrow(WebDataPath()));
+        m_webDataPage->Button5Click();
         // 13. The speech voices: listing them takes the engine a while, so
         // it runs once the window is on the screen.
         RunAfterFirstShown(*this, [this] { m_speech->Listspeechlanguage1Click(); });
+        // The web view warms up while hidden: its start page loads in the
+        // background once the window is on the screen, and nobody has to
+        // visit the browser page for it.
+        RunAfterFirstShown(*this, [this] { m_browserPage->Button3Click(); });
+        // Keys typed before the first activation has run reach the
+        // expression box already.
+        m_Panel4->ComboBoxExpression()->setFocus();
     } catch (...) {
         // The remaining steps are skipped; the window still opens.
         if (App()) App()->ReportError(std::current_exception());
@@ -204,10 +217,12 @@ void TForm1::OnFocusWindowChanged(QWindow* window) {
 void TForm1::FormActivate() {
     m_calc.ShowStatusHeadings(CalculatorModel::Headings::Activation);
     StatusLine2Show(kPanelBinary, HandleText(uint32_t(platform::OwnWindowHandle())));
-    // A visit to the browser page, so that its view is drawn once.
-    m_PageControl1->setCurrentWidget(m_browserPage);
-    m_browserPage->repaint();
-    Sleep1(m_options.browserVisitMs);
+    // The web view needs no visit to warm up, so no page switch and no wait:
+    // keys typed meanwhile are never lost. Coming back from a dialog keeps
+    // the page the user was on, and Qt gives the focus back to the control
+    // that had it.
+    if (m_firstActivationDone) return;
+    m_firstActivationDone = true;
     m_PageControl1->setCurrentWidget(m_mainPage);
     m_Panel4->ComboBoxExpression()->setFocus();
     Adjtablewidth1Click();
@@ -215,13 +230,30 @@ void TForm1::FormActivate() {
 
 void TForm1::Timer0Timer() {
     m_Timer0->stop();
-    // Opening the browser page's address and the daily web-data check come
-    // with the browser and web-data pages.
+    // The address box's address, as it stands. Opening it loads it afresh,
+    // which is the refresh: a reload right behind the navigation could only
+    // cancel it or load the page twice.
+    m_browserPage->browser().Navigate(m_browserPage->Box(webdata::WebBox::Combo_web));
+    if (webdata::currency_update(Narrow(WebDataPath()), *this) == webdata::Timer1State::Enabled)
+        m_Timer1->start();
+    else
+        m_Timer1->stop();
 }
 
 void TForm1::Timer1Timer() {
     m_Timer1->stop();
-    // The web-data fetch comes with the web-data page.
+    const int32_t n = webdata::Timer1Timer(*this, Narrow(m_webDataPage->Edit1()->text()));
+    m_fetcher->LoadCurrency(n);
+}
+
+void TForm1::LoadCurrency1Click() {
+    m_PageControl1->setCurrentWidget(m_browserPage);
+    m_webDataPage->Button_getCurrencyClick();
+    m_PageControl1->setCurrentIndex(0);
+}
+
+QString TForm1::WebDataPath() const {
+    return QFileInfo(m_Ini_name).absolutePath() + u'/' + QString::fromLatin1(webdata::kWebDataFileName);
 }
 
 // --- window messages and the shared block ----------------------------------------------

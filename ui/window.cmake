@@ -1,7 +1,7 @@
 # The Qt window: the library orvane_window (every ui/*.cpp and ui/pages/*.cpp
 # but main.cpp) and the program orvane, with its help pages copied beside it.
 # Qt Widgets is linked here and nowhere else.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Svg)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Svg WebEngineWidgets)
 
 file(GLOB ORVANE_WINDOW_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_CURRENT_LIST_DIR}/*.cpp ${CMAKE_CURRENT_LIST_DIR}/pages/*.cpp)
@@ -12,9 +12,9 @@ file(GLOB ORVANE_WINDOW_HEADERS CONFIGURE_DEPENDS
 add_library(orvane_window STATIC ${ORVANE_WINDOW_SOURCES} ${ORVANE_WINDOW_HEADERS})
 set_target_properties(orvane_window PROPERTIES AUTOMOC ON)
 orvane_layer(orvane_window
-  Qt6::Widgets Qt6::Svg
+  Qt6::Widgets Qt6::Svg Qt6::WebEngineWidgets
   orvane_ui_model orvane_smartformat orvane_variables orvane_platform orvane_platform_qt
-  orvane_about orvane_tools)
+  orvane_platform_web orvane_about orvane_tools orvane_webdata)
 
 # The program's icon, drawn with Qt SVG (no image plug-in needed).
 qt_add_resources(orvane_window orvane_icons

@@ -12,6 +12,13 @@ std::string RefreshAddress(std::string_view text) {
     return http ? std::string(text) : "http://" + std::string(text);
 }
 
+std::string DictionaryAddress(std::string_view word, std::string_view base) {
+    std::string address(base);
+    address += "dictionary?p=";
+    address += word;
+    return address;
+}
+
 void Button3Click(const WebBoxes& boxes, WebBrowserPort& browser) {
     browser.Navigate(RefreshAddress(boxes.Box(WebBox::Combo_web)));
 }

@@ -10,6 +10,7 @@
 #include "platform/event_wait.h"
 #include "smartformat/field_table.h"
 #include "webdata/field_table_view.h"
+#include "webdata/web_addresses.h"
 #include "webdata/web_boxes.h"
 #include "webdata/web_browser_port.h"
 
@@ -22,6 +23,10 @@ inline constexpr int kSameTitlePauseMs = 50;
 // its first four letters are "http" in any case ("HTTPS://x", "httpfoo"),
 // else "http://" + text.
 std::string RefreshAddress(std::string_view text);
+
+// The dictionary's address for `word`: `base` + "dictionary?p=" + the word
+// as typed (not percent-encoded).
+std::string DictionaryAddress(std::string_view word, std::string_view base = kDictionaryBase);
 
 // Refresh (`Button3Click`): opens RefreshAddress(Combo_web); the box keeps its
 // text.

@@ -8,6 +8,11 @@ namespace orvane::webdata {
 // The search engine's home page: the address box's first text and preset.
 inline constexpr const char* kSearchEngineHomePage = "https://www.google.com/";
 
+// The dictionary base: the dictionary box's word is looked up at this
+// address + "dictionary?p=" + the word (Yahoo's Taiwan dictionary, which
+// sends its old "dictionary?p=" addresses on to its dictionary search).
+inline constexpr const char* kDictionaryBase = "https://tw.dictionary.yahoo.com/";
+
 // The search engine's query page the currency sections ask (the query keys
 // follow it).
 inline constexpr const char* kCurrencyQueryPage = "https://www.google.com.tw/search?";

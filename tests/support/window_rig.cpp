@@ -81,7 +81,7 @@ WindowRig::WindowRig() {
     options.sharedBlockName = "orvane-widget-test-" +
                               std::to_string(QCoreApplication::applicationPid()) + "-" +
                               std::to_string(counter++);
-    options.browserVisitMs = 0;
+    options.webView = &web;
     options.speechEngine = &speech;
 }
 

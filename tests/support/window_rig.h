@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/fake_speech_engine.h"
+#include "tests/support/queued_web_view.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/orvane_application.h"
@@ -101,6 +102,8 @@ public:
     // The window's speech engine: no voices unless a test gives some, so
     // that no test speaks through the machine's engine.
     platform::FakeSpeechEngine speech;
+    // The browser page's web view: pages from a map, never the network.
+    QueuedWebView web;
     WindowOptions options;
 
 private:

@@ -38,6 +38,14 @@ TEST(BrowserPage, RefreshTestsOnlyTheFirstFourLetters) {
     EXPECT_EQ(boxes.Box(WebBox::Combo_web), "example.com");
 }
 
+TEST(BrowserPage, DictionaryAddressKeepsTheWordAsTyped) {
+    EXPECT_EQ(DictionaryAddress("hello", "http://dict.test/"), "http://dict.test/dictionary?p=hello");
+    // Blanks, "&" and Chinese go out as typed, not percent-encoded.
+    EXPECT_EQ(DictionaryAddress("a b&c", "http://d/"), "http://d/dictionary?p=a b&c");
+    EXPECT_EQ(DictionaryAddress("字典", "http://d/"), "http://d/dictionary?p=字典");
+    EXPECT_EQ(DictionaryAddress(""), std::string(kDictionaryBase) + "dictionary?p=");
+}
+
 TEST(BrowserPage, CutWindowAfterTheKeyword) {
     struct Row {
         const char* name;

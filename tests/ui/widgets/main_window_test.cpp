@@ -27,7 +27,6 @@
 #include "ui/calculator_panel.h"
 #include "ui/memo_file.h"
 #include "ui/pages/main_page.h"
-#include "ui/sleep1.h"
 #include "variables/instance_slots.h"
 
 namespace orvane::ui {
@@ -101,7 +100,6 @@ private slots:
     void activationShowsHeadingsAndHandle();
     void menuBarHasEveryItem();
     void helpAndVisitOpenTheirPages();
-    void sleepKeepsEventsRunningAndNestedWaitsEndFirst();
 
 private:
     QPalette m_palette;
@@ -675,20 +673,6 @@ void MainWindowTest::helpAndVisitOpenTheirPages() {
     QCOMPARE(rig.dialogs.urls[2].scheme(), QStringLiteral("https"));
     QCOMPARE(rig.dialogs.urls[3].scheme(), QStringLiteral("https"));
     QVERIFY(rig.dialogs.urls[2] != rig.dialogs.urls[3]);
-}
-
-// Sleep1 handles every event while it waits; a wait started inside another
-// one ends first, even when the outer one's time is up earlier.
-void MainWindowTest::sleepKeepsEventsRunningAndNestedWaitsEndFirst() {
-    QStringList order;
-    QTimer::singleShot(0, [&] {
-        order << QStringLiteral("event");
-        Sleep1(30);
-        order << QStringLiteral("inner wait ended");
-    });
-    Sleep1(10);
-    order << QStringLiteral("outer wait ended");
-    QCOMPARE(order, (QStringList{"event", "inner wait ended", "outer wait ended"}));
 }
 
 }  // namespace orvane::ui

@@ -22,6 +22,7 @@ QObject* MakeWindowHardeningTest();
 QObject* MakeToolsPageTest();
 QObject* MakeWindowUsabilityTest();
 QObject* MakeAboutSpeechTest();
+QObject* MakeWebPagesTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     const std::vector<std::function<QObject*()>> makers = {
         MakeWindowFilesTest, MakeMainWindowTest, MakeMemoWidgetTest, MakeCrcPageTest,
         MakeFieldGridTest, MakeWindowHardeningTest, MakeToolsPageTest,
-        MakeWindowUsabilityTest, MakeAboutSpeechTest};
+        MakeWindowUsabilityTest, MakeAboutSpeechTest, MakeWebPagesTest};
     // The first argument names a class when it is no option.
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args(argv, argv + argc);

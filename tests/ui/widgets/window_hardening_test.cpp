@@ -1,15 +1,19 @@
-// The window against what a hostile or unlucky environment does to it: memo
-// files in other encodings or with stray bytes, a flood of window messages
+// The window against what a hostile or unlucky environment does to it: keys
+// typed the moment it shows and activations after dialogs, memo files in
+// other encodings or with stray bytes, a flood of window messages
 // and senders that never finish, an unusable runtime folder, and the
 // termination signals of a logout.
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <poll.h>
 #include <signal.h>
@@ -19,6 +23,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -26,6 +31,10 @@
 #include "platform/socket_message_sender.h"
 #include "platform/socket_message_wire.h"
 #include "tests/support/window_rig.h"
+#include "ui/calculator_panel.h"
+#include "ui/pages/browser_page.h"
+#include "ui/pages/crc_page.h"
+#include "ui/pages/main_page.h"
 #include "ui/memo_file.h"
 #include "ui/window_message_port.h"
 
@@ -77,6 +86,8 @@ class WindowHardeningTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void keysTypedRightAfterShowingReachTheExpressionBox();
+    void laterActivationsKeepThePageAndTheFocus();
     void memoFileRoundTrip_data();
     void memoFileRoundTrip();
     void windowWritesTheMemoFileBackInItsForm();
@@ -89,6 +100,62 @@ private slots:
 };
 
 // --- memo file encodings ---------------------------------------------------------------
+
+// Keys typed the moment the window shows reach the expression box: no page
+// switch and no wait stand between the showing and the first activation.
+void WindowHardeningTest::keysTypedRightAfterShowingReachTheExpressionBox() {
+    WindowRig rig;
+    TForm1& f = rig.Window();
+    int browserVisits = 0;
+    connect(f.PageControl1(), &QTabWidget::currentChanged, &f, [&](int index) {
+        if (f.PageControl1()->widget(index) == &f.browserPage()) ++browserVisits;
+    });
+    f.show();
+    QWindow* window = f.windowHandle();
+    for (char c : std::string("6*7")) QTest::keyClick(window, c);
+    QTest::keyClick(window, Qt::Key_Return);
+    Drain();
+    QCOMPARE(f.calculatorPanel().Edit_ans()->text(), QStringLiteral("42"));
+    f.FormActivate();  // the first activation, where the platform gave none
+    Drain();
+    QCOMPARE(f.PageControl1()->currentWidget(), static_cast<QWidget*>(&f.mainPage()));
+    QCOMPARE(browserVisits, 0);
+}
+
+// Activations after the first (a dialog or the about box closing) write the
+// headings and the handle again, and keep the page and the focused control.
+void WindowHardeningTest::laterActivationsKeepThePageAndTheFocus() {
+    WindowRig rig;
+    TForm1& f = rig.Window();
+    f.show();
+    Drain();
+    f.FormActivate();
+    QCOMPARE(f.PageControl1()->currentWidget(), static_cast<QWidget*>(&f.mainPage()));
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.calculatorPanel().ComboBoxExpression()));
+
+    f.PageControl1()->setCurrentWidget(&f.crcPage());
+    auto* box = f.crcPage().findChild<QLineEdit*>();
+    QVERIFY(box);
+    box->setFocus();
+    f.StatusLine2Show(0, "typed");
+    f.FormActivate();
+    QCOMPARE(f.PageControl1()->currentWidget(), static_cast<QWidget*>(&f.crcPage()));
+    QCOMPARE(f.focusWidget(), static_cast<QWidget*>(box));
+    QCOMPARE(f.StatusPanelText(0), QStringLiteral("ASC()"));
+    QVERIFY(f.StatusPanelText(4).startsWith(QStringLiteral("Handle:")));
+
+    // A real dialog coming and going, where the platform activates windows.
+    QDialog dialog(&f);
+    dialog.show();
+    if (QTest::qWaitForWindowActive(&dialog, 2000)) {
+        dialog.close();
+        if (QTest::qWaitForWindowActive(&f, 2000)) {
+            Drain();
+            QCOMPARE(f.PageControl1()->currentWidget(), static_cast<QWidget*>(&f.crcPage()));
+            QCOMPARE(f.focusWidget(), static_cast<QWidget*>(box));
+        }
+    }
+}
 
 void WindowHardeningTest::memoFileRoundTrip_data() {
     QTest::addColumn<QByteArray>("file");
