@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,9 @@ void PrepareWebEngine(WebEngineUse use) {
     if (root) ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
     if (use == WebEngineUse::Headless) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine's dump of its OpenGL set-up at every start says nothing to
+    // a user; QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 namespace {

@@ -18,6 +18,7 @@ enum class WebEngineUse {
 //   (QTWEBENGINE_DISABLE_SANDBOX=1 and "--no-sandbox"), and only then;
 // - OpenGL contexts are shared between threads (Qt::AA_ShareOpenGLContexts),
 //   as the engine's renderer requires;
+// - the engine's informational start-up dump is switched off;
 // - Headless: the offscreen platform plugin is used whatever
 //   QT_QPA_PLATFORM says, so no display is needed.
 void PrepareWebEngine(WebEngineUse use);

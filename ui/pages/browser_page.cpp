@@ -38,6 +38,54 @@ QPushButton* NewButton(const char* name, const QString& caption) {
 
 }  // namespace
 
+// The Qt WebEngine view of the page, started at its first use: the profile,
+// the engine's page and the view widget in `area`. Starting the engine takes
+// a while, so the window shows first. The profile outlives the page, the
+// page outlives the view.
+class BrowserPage::EngineView : public platform::WebView {
+public:
+    explicit EngineView(QWidget* area) : m_area(area) {}
+    ~EngineView() override {
+        delete m_widget;
+        m_page.reset();
+        m_profile.reset();
+    }
+
+    QWebEngineView* Widget() const { return m_widget; }
+
+    void Navigate(const std::string& url) override { Started().Navigate(url); }
+    void Reload() override { Started().Reload(); }
+    void RunJavaScript(const std::string& script, ScriptDone done) override {
+        Started().RunJavaScript(script, std::move(done));
+    }
+    std::string Url() const override { return m_page ? m_page->Url() : std::string(); }
+    void SetEvents(platform::WebViewEvents events) override {
+        m_events = std::move(events);
+        if (m_page) m_page->SetEvents(m_events);
+    }
+
+private:
+    platform::QtWebPage& Started() {
+        if (!m_page) {
+            m_profile = std::make_unique<platform::QtWebProfile>();
+            m_page = std::make_unique<platform::QtWebPage>(m_profile->Profile());
+            m_page->SetEvents(m_events);
+            m_widget = new QWebEngineView;
+            m_widget->setObjectName(QStringLiteral("EdgeBrowser1"));
+            m_widget->setAccessibleName(QStringLiteral("Web page"));
+            m_widget->setPage(m_page->Page());
+            m_area->layout()->addWidget(m_widget);
+        }
+        return *m_page;
+    }
+
+    QWidget* m_area;
+    platform::WebViewEvents m_events;
+    std::unique_ptr<platform::QtWebProfile> m_profile;
+    std::unique_ptr<platform::QtWebPage> m_page;
+    QWebEngineView* m_widget = nullptr;
+};
+
 BrowserPage::BrowserPage(PageHost& host, platform::EventWait& wait, webdata::FieldTableView& tableView,
                          platform::WebView* view, QWidget* parent)
     : QWidget(parent), m_host(host), m_wait(wait), m_tableView(tableView) {
@@ -114,22 +162,15 @@ BrowserPage::BrowserPage(PageHost& host, platform::EventWait& wait, webdata::Fie
     layout->addLayout(dictionaryRow);
     layout->addWidget(m_Memo1, 1);
 
-    // The web view fills the rest.
+    // The web view fills the rest (a test's view shows nothing there).
+    auto* viewArea = new QWidget;
+    viewArea->setObjectName(QStringLiteral("WebViewArea"));
+    auto* viewLayout = new QVBoxLayout(viewArea);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(viewArea, 3);
     if (!view) {
-        m_profile = std::make_unique<platform::QtWebProfile>();
-        m_page = std::make_unique<platform::QtWebPage>(m_profile->Profile());
-        m_EdgeBrowser1 = new QWebEngineView;
-        m_EdgeBrowser1->setObjectName(QStringLiteral("EdgeBrowser1"));
-        m_EdgeBrowser1->setAccessibleName(QStringLiteral("Web page"));
-        m_EdgeBrowser1->setPage(m_page->Page());
-        layout->addWidget(m_EdgeBrowser1, 3);
-        view = m_page.get();
-    } else {
-        // A test's view shows nothing; the space stays the view's.
-        auto* placeholder = new QWidget;
-        placeholder->setObjectName(QStringLiteral("EdgeBrowser1"));
-        placeholder->setAccessibleName(QStringLiteral("Web page"));
-        layout->addWidget(placeholder, 3);
+        m_engine = std::make_unique<EngineView>(viewArea);
+        view = m_engine.get();
     }
     m_browser = std::make_unique<webdata::CapturingBrowser>(*view, m_wait, *this);
     m_browser->SetSourceChangedHandler([this](const std::string& source) { ShowSource(source); });
@@ -151,14 +192,12 @@ BrowserPage::BrowserPage(PageHost& host, platform::EventWait& wait, webdata::Fie
 }
 
 BrowserPage::~BrowserPage() {
-    // The capture handling goes first, then the view, then its page; the
-    // profile last.
+    // The capture handling goes before the view it drives.
     m_browser.reset();
-    delete m_EdgeBrowser1;
-    m_EdgeBrowser1 = nullptr;
-    m_page.reset();
-    m_profile.reset();
+    m_engine.reset();
 }
+
+QWebEngineView* BrowserPage::EdgeBrowser1() const { return m_engine ? m_engine->Widget() : nullptr; }
 
 QLineEdit* BrowserPage::AddBox(WebBox box, const QString& accessibleName) {
     auto* edit = new QLineEdit(QString::fromUtf8(webdata::InitialBoxText(box)));

@@ -8,9 +8,10 @@
 // The page shows its boxes to the fetcher as WebBoxes and runs the web view
 // through a CapturingBrowser, which captures every loaded page's source into
 // Memo1. The web view is Qt WebEngine's, with its profile under the user's
-// data folder; tests hand in a web view of their own. The view is created
-// with the page and loads while hidden, so nobody has to visit the page to
-// warm it up.
+// data folder; tests hand in a web view of their own. The engine starts at
+// the view's first use (the window opens its start page once it is on the
+// screen) and loads while hidden, so nobody has to visit the page to warm it
+// up.
 #include <QWidget>
 
 #include <functional>
@@ -30,11 +31,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QWebEngineView;
 
-namespace orvane::platform {
-class QtWebPage;
-class QtWebProfile;
-}  // namespace orvane::platform
-
 namespace orvane::ui {
 
 class ClickableLabel;
@@ -51,8 +47,9 @@ public:
 
     PageHost& host() const { return m_host; }
     webdata::CapturingBrowser& browser() { return *m_browser; }
-    // The Qt WebEngine view; null when a test handed in a web view.
-    QWebEngineView* EdgeBrowser1() const { return m_EdgeBrowser1; }
+    // The Qt WebEngine view; null before its first use and when a test
+    // handed in a web view.
+    QWebEngineView* EdgeBrowser1() const;
     QComboBox* Combo_web() const { return m_Combo_web; }
     QLineEdit* BoxEdit(webdata::WebBox box) const;
     QLineEdit* Edit_DIC_C_E() const { return m_Edit_DIC_C_E; }
@@ -100,10 +97,9 @@ private:
     webdata::FieldTableView& m_tableView;
     std::function<void()> m_bringToFront;
 
-    // The engine's profile and page when the page has a view of its own;
-    // the profile outlives the page, the page outlives the view.
-    std::unique_ptr<platform::QtWebProfile> m_profile;
-    std::unique_ptr<platform::QtWebPage> m_page;
+    // The page's own Qt WebEngine view, when no view was handed in.
+    class EngineView;
+    std::unique_ptr<EngineView> m_engine;
     std::unique_ptr<webdata::CapturingBrowser> m_browser;
 
     QPushButton* m_Button3 = nullptr;
@@ -115,7 +111,6 @@ private:
     QLineEdit* m_Edit_DIC_C_E = nullptr;
     QLineEdit* m_Edit_DIC_E_C = nullptr;
     QPlainTextEdit* m_Memo1 = nullptr;
-    QWebEngineView* m_EdgeBrowser1 = nullptr;
     // Set while the page itself changes Memo1, so that the change is not
     // read back as the user's edit.
     bool m_syncing = false;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/format_settings.h"
+#include "platform/qt/web_engine_setup.h"
 #include "tests/support/recording_host.h"
 #include "ui/orvane_application.h"
 
@@ -26,6 +27,9 @@ QObject* MakeWebPagesTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One test runs the real web view, whose engine needs this before the
+    // application object exists.
+    orvane::platform::PrepareWebEngine(orvane::platform::WebEngineUse::Window);
     orvane::ui::OrvaneApplication app(argc, argv);
     const orvane::test::CLocaleScope locale;
 

@@ -2,7 +2,8 @@
 // serves pages from a map on the Qt event loop: the controls and their first
 // texts, Refresh and Enter, the capture into Memo1, "search1" and "Search 2",
 // the dictionary, "Show web source code", the definition file buttons, the
-// fetch from the page and from the Tool menu, and the start-up timers.
+// fetch from the page and from the Tool menu, and the start-up timers; and
+// once the real Qt WebEngine view, offscreen, on a page of a local server.
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -11,8 +12,13 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineView>
+
+#include <map>
+#include <string>
 
 #include "smartformat/field_table.h"
+#include "tests/support/local_http_server.h"
 #include "tests/support/window_rig.h"
 #include "ui/calculator_panel.h"
 #include "ui/clickable_label.h"
@@ -82,6 +88,7 @@ private slots:
     void definitionFileIsCreatedLoadedAndSaved();
     void toolMenuFetchFillsTheTableAndRefusesASecondOne();
     void startUpTimerOpensTheAddressAndArmsTheDailyFetch();
+    void realWebViewStartsAtFirstUseAndCapturesALocalPage();
 };
 
 void WebPagesTest::browserPageControlsStartWithTheirTexts() {
@@ -291,6 +298,28 @@ void WebPagesTest::startUpTimerOpensTheAddressAndArmsTheDailyFetch() {
     // A second check on the same day arms nothing.
     f.Timer0Timer();
     QVERIFY(!f.Timer1()->isActive());
+}
+
+void WebPagesTest::realWebViewStartsAtFirstUseAndCapturesALocalPage() {
+    const std::map<std::string, std::string> pages = {
+        {"/rates", "<html><body><p class=\"r\">RATE = 31.5 NTD</p></body></html>"}};
+    orvane::test::LocalHttpServer server(pages);
+    QVERIFY(server.Port() != 0);
+    WindowRig rig;
+    rig.options.webView = nullptr;  // the page's own Qt WebEngine view
+    TForm1& f = rig.Window();
+    BrowserPage& page = f.browserPage();
+    // Nothing of the engine runs until the view is first used.
+    QVERIFY(!page.EdgeBrowser1());
+
+    page.SetBox(WebBox::Combo_web, server.Url("/rates"));
+    page.Button3Click();
+    QVERIFY(page.EdgeBrowser1());
+    page.browser().set_web_flashed(false);
+    QVERIFY(QTest::qWaitFor([&] { return page.browser().web_flashed(); }, 30000));
+    QVERIFY2(page.Memo1()->toPlainText().contains(QStringLiteral("<p class=r>RATE = 31.5 NTD</p>")),
+             qPrintable(page.Memo1()->toPlainText()));
+    QCOMPARE(page.Combo_web()->currentText(), QString::fromStdString(server.Url("/rates")));
 }
 
 }  // namespace orvane::ui
