@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -49,6 +50,17 @@ DialogsScope::~DialogsScope() { OrvaneApplication::instance()->setDialogs(nullpt
 void Drain() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 std::string IniValue(const QString& path, const char* section, const char* key) {

@@ -64,6 +64,11 @@ struct DialogsScope {
 // Runs what the window queued (menu commands, button clicks, answer edits).
 void Drain();
 
+// The whole file at `path`, or "<unreadable>".
+QByteArray ReadFile(const QString& path);
+// Replaces the file at `path` with `bytes`; a failure fails the running test.
+void WriteFile(const QString& path, const QByteArray& bytes);
+
 // A key of a settings file, "<missing>" when it has none.
 std::string IniValue(const QString& path, const char* section, const char* key);
 

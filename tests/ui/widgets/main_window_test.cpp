@@ -35,9 +35,9 @@ using test::Drain;
 using test::FindAction;
 using test::IniValue;
 using test::WindowRig;
+using test::WriteFile;
 
 namespace {
-
 
 QLineEdit* Box(TForm1& f, const char* name) { return f.findChild<QLineEdit*>(QLatin1String(name)); }
 QPlainTextEdit* Memo(TForm1& f, const char* name) {
@@ -56,14 +56,6 @@ void Enter(TForm1& f, const QString& statement) {
     box->selectAll();
     QTest::keyClicks(box, statement);
     QTest::keyClick(box, Qt::Key_Return);
-}
-
-
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 QString BaseTitle(const WindowRig& rig) { return rig.programPath() + QStringLiteral("    (Ver: ?.?.?.?)"); }

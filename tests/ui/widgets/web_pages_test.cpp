@@ -5,7 +5,6 @@
 // fetch from the page and from the Tool menu, and the start-up timers; and
 // once the real Qt WebEngine view, offscreen, on a page of a local server.
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,21 +33,12 @@ namespace orvane::ui {
 using test::Drain;
 using test::FindAction;
 using test::IniValue;
+using test::ReadFile;
+using test::WriteFile;
 using test::WindowRig;
 using webdata::WebBox;
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Handles events until the browser has captured a page (at most 5 s).
 bool WaitForCapture(BrowserPage& page) {

@@ -42,20 +42,11 @@ namespace orvane::ui {
 
 using test::Drain;
 using test::IniValue;
+using test::ReadFile;
+using test::WriteFile;
 using test::WindowRig;
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // UTF-16 LE bytes of `text`, without a mark.
 QByteArray Utf16LE(const QString& text) {
