@@ -4,6 +4,7 @@
 // folders (settings, memo, help, runtime folder) and a shared block name of
 // its own. Part of the library orvane_test_support_window (built with the
 // window only).
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -63,6 +64,15 @@ struct DialogsScope {
 
 // Runs what the window queued (menu commands, button clicks, answer edits).
 void Drain();
+
+// The child of `parent` of type W named `name`; null, with a warning that
+// names it, when there is none.
+template <class W>
+W* Child(QObject& parent, const char* name) {
+    W* w = parent.findChild<W*>(QLatin1String(name));
+    if (!w) qWarning("no child named %s", name);
+    return w;
+}
 
 // The whole file at `path`, or "<unreadable>".
 QByteArray ReadFile(const QString& path);

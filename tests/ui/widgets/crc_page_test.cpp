@@ -32,22 +32,16 @@
 
 namespace orvane::ui {
 
+using test::Child;
 using test::DialogsScope;
 using test::WindowRig;
 
 namespace {
 
-template <class W>
-W* Find(CrcPage& page, const char* name) {
-    W* w = page.findChild<W*>(QLatin1String(name));
-    if (!w) qWarning("no control %s", name);
-    return w;
-}
-
-QLineEdit* Box(CrcPage& page, const char* name) { return Find<QLineEdit>(page, name); }
+QLineEdit* Box(CrcPage& page, const char* name) { return Child<QLineEdit>(page, name); }
 
 QRadioButton* Item(CrcPage& page, const char* group, const QString& caption) {
-    const auto items = Find<QGroupBox>(page, group)->findChildren<QRadioButton*>();
+    const auto items = Child<QGroupBox>(page, group)->findChildren<QRadioButton*>();
     for (QRadioButton* item : items)
         if (item->text() == caption) return item;
     qWarning("no item %s", qPrintable(caption));
@@ -100,9 +94,9 @@ void CrcPageTest::controlsStartWithTheirCaptionsAndValues() {
     QCOMPARE(Box(page, "Edit_CRC_Polynom")->text(), QStringLiteral("$1D"));
     QCOMPARE(Box(page, "Edit_CRC_Initial_value")->text(), QStringLiteral("$FF"));
     QCOMPARE(Box(page, "Edit_CRC_Final_XOR")->text(), QStringLiteral("$00"));
-    QCOMPARE(Find<QPushButton>(page, "Button7")->text(), QStringLiteral("CRC Calc"));
-    auto* refin = Find<QCheckBox>(page, "CheckBox_CRC_reverse_data");
-    auto* refout = Find<QCheckBox>(page, "CheckBox_CRC_reverse_result");
+    QCOMPARE(Child<QPushButton>(page, "Button7")->text(), QStringLiteral("CRC Calc"));
+    auto* refin = Child<QCheckBox>(page, "CheckBox_CRC_reverse_data");
+    auto* refout = Child<QCheckBox>(page, "CheckBox_CRC_reverse_result");
     QCOMPARE(refin->text(), QStringLiteral("Reverse_Data"));
     QCOMPARE(refout->text(), QStringLiteral("Reverse_Result"));
     QVERIFY(refin->isChecked() && refout->isChecked());
@@ -117,14 +111,14 @@ void CrcPageTest::controlsStartWithTheirCaptionsAndValues() {
         QVERIFY2(labelled, box);
     }
 
-    auto* width = Find<QGroupBox>(page, "RadioGroup_CRC_08_16");
+    auto* width = Child<QGroupBox>(page, "RadioGroup_CRC_08_16");
     QCOMPARE(width->title(), QStringLiteral("CRC_08_16"));
     QStringList widthItems;
     for (QRadioButton* b : width->findChildren<QRadioButton*>()) widthItems << b->text();
     QCOMPARE(widthItems, (QStringList{"CRC8", "CRC16"}));
     QVERIFY(Item(page, "RadioGroup_CRC_08_16", "CRC8")->isChecked());
 
-    auto* quick = Find<QGroupBox>(page, "RadioGroup_CRC_Quick_Setting");
+    auto* quick = Child<QGroupBox>(page, "RadioGroup_CRC_Quick_Setting");
     QCOMPARE(quick->title(), QStringLiteral("CRC_Quick_Setting"));
     const auto items = quick->findChildren<QRadioButton*>();
     QCOMPARE(int(items.size()), kCrcPresetCount);
@@ -133,16 +127,16 @@ void CrcPageTest::controlsStartWithTheirCaptionsAndValues() {
     QVERIFY(Item(page, "RadioGroup_CRC_Quick_Setting", "CRC-8/Logitech")->isChecked());
 
     // The two tabs below the presets, the reference table first.
-    auto* tabs = Find<QTabWidget>(page, "PageControl_CRC");
+    auto* tabs = Child<QTabWidget>(page, "PageControl_CRC");
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Reference table"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Find parameters"));
     QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(Find<QPushButton>(page, "Button_CRC_fill_frames")->text(),
+    QCOMPARE(Child<QPushButton>(page, "Button_CRC_fill_frames")->text(),
              QStringLiteral("Frames from field table"));
-    QCOMPARE(Find<QPushButton>(page, "Button_CRC_search")->text(), QStringLiteral("Search"));
-    QCOMPARE(Find<QSpinBox>(page, "SpinEdit_CRC_skip")->value(), 0);
-    auto* widths = Find<QComboBox>(page, "ComboBox_CRC_search_width");
+    QCOMPARE(Child<QPushButton>(page, "Button_CRC_search")->text(), QStringLiteral("Search"));
+    QCOMPARE(Child<QSpinBox>(page, "SpinEdit_CRC_skip")->value(), 0);
+    auto* widths = Child<QComboBox>(page, "ComboBox_CRC_search_width");
     QCOMPARE(widths->count(), 3);
     QCOMPARE(widths->currentText(), QStringLiteral("both"));
     // Each box of the find area is named for a screen reader by its label.
@@ -152,12 +146,12 @@ void CrcPageTest::controlsStartWithTheirCaptionsAndValues() {
           std::pair{"ListBox_CRC_models", "Models (pick one to use it)"}}) {
         bool labelled = false;
         for (QLabel* l : page.findChildren<QLabel*>())
-            labelled |= l->buddy() == Find<QWidget>(page, box) && l->text() == QLatin1String(caption);
+            labelled |= l->buddy() == Child<QWidget>(page, box) && l->text() == QLatin1String(caption);
         QVERIFY2(labelled, box);
     }
-    QCOMPARE(Find<QPlainTextEdit>(page, "Memo_CRC_search_messages")->accessibleName(),
+    QCOMPARE(Child<QPlainTextEdit>(page, "Memo_CRC_search_messages")->accessibleName(),
              QStringLiteral("Search messages"));
-    QCOMPARE(Find<QScrollArea>(page, "CRC_reference_scroll")->accessibleName(),
+    QCOMPARE(Child<QScrollArea>(page, "CRC_reference_scroll")->accessibleName(),
              QStringLiteral("Reference table"));
 
     // Nothing sits in the calculator's place yet.
@@ -199,15 +193,15 @@ void CrcPageTest::presetClickSetsTheControlsAndWritesTheExpression() {
     QCOMPARE(Box(page, "Edit_CRC_Polynom")->text(), QStringLiteral("$1021"));
     QCOMPARE(Box(page, "Edit_CRC_Initial_value")->text(), QStringLiteral("$FFFF"));
     QCOMPARE(Box(page, "Edit_CRC_Final_XOR")->text(), QStringLiteral("$0000"));
-    QVERIFY(!Find<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
-    QVERIFY(!Find<QCheckBox>(page, "CheckBox_CRC_reverse_result")->isChecked());
+    QVERIFY(!Child<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
+    QVERIFY(!Child<QCheckBox>(page, "CheckBox_CRC_reverse_result")->isChecked());
 
     // The lower-case digits of a preset reach the expression as they are.
     QTest::mouseClick(Item(page, "RadioGroup_CRC_Quick_Setting", "CRC-16/DNP"), Qt::LeftButton);
     QCOMPARE(s.expressions.last(),
              QStringLiteral("['&STR_VAR:xxx':CRC_16_0000_ffff_3d65_1_1(BB)]"));
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), QStringLiteral("67EC"));
-    QVERIFY(Find<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
+    QVERIFY(Child<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
     QCOMPARE(page.model().quick_setting(), 13);
 }
 
@@ -240,7 +234,7 @@ void CrcPageTest::nonHexCharacterGoesToTheErrorDialogAndThePageCarriesOn() {
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), QStringLiteral("CRC_result"));
 
     // The button with the bad data fails the same way.
-    QTest::mouseClick(Find<QPushButton>(page, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(page, "Button7"), Qt::LeftButton);
     QCOMPARE(scope.dialogs.errors.size(), 2);
 
     QTest::keyClick(data, Qt::Key_Backspace);
@@ -256,14 +250,14 @@ void CrcPageTest::changesByHandWaitForTheButton() {
     ShownPage s;
     CrcPage& page = s.page;
     QVERIFY(s.expressions.isEmpty());
-    QTest::mouseClick(Find<QPushButton>(page, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(page, "Button7"), Qt::LeftButton);
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), QStringLiteral("BD"));
     QVERIFY(s.expressions.isEmpty());  // the button writes no expression
 
-    QTest::mouseClick(Find<QCheckBox>(page, "CheckBox_CRC_reverse_data"), Qt::LeftButton);
+    QTest::mouseClick(Child<QCheckBox>(page, "CheckBox_CRC_reverse_data"), Qt::LeftButton);
     QVERIFY(!page.model().reverse_data());
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), QStringLiteral("BD"));
-    QTest::mouseClick(Find<QPushButton>(page, "Button7"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(page, "Button7"), Qt::LeftButton);
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), Crc8("BB", false));
 
     // Typed parameters and the width by hand reach the model without computing.
@@ -299,7 +293,7 @@ void CrcPageTest::pageEntryDocksTheCalculatorPanelAtTheBottom() {
     // reference table and of "Find parameters").
     QCoreApplication::processEvents();
     page.layout()->activate();
-    auto* tabs = Find<QTabWidget>(page, "PageControl_CRC");
+    auto* tabs = Child<QTabWidget>(page, "PageControl_CRC");
     QVERIFY(tabs->mapTo(&page, QPoint(0, tabs->height())).y() <= panel4->y());
 
     // Back to the main page, as the window's MainEnter does.
@@ -324,13 +318,13 @@ void CrcPageTest::everythingButTheReferenceRowsFitsTheDefaultWindow() {
     auto* panel4 = f.findChild<QWidget*>(QStringLiteral("Panel4"));
     QCOMPARE(panel4->parentWidget(), &page);
 
-    auto* scroll = Find<QScrollArea>(page, "CRC_controls");
+    auto* scroll = Child<QScrollArea>(page, "CRC_controls");
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     QVERIFY(!scroll->horizontalScrollBar()->isVisible());
     const QRect shown(scroll->viewport()->mapTo(&f, QPoint(0, 0)), scroll->viewport()->size());
     const int panelTop = panel4->mapTo(&f, QPoint(0, 0)).y();
     const auto fits = [&](const char* name) {
-        auto* w = Find<QWidget>(page, name);
+        auto* w = Child<QWidget>(page, name);
         const QRect r(w->mapTo(&f, QPoint(0, 0)), w->size());
         if (w->isVisible() && shown.contains(r) && r.bottom() < panelTop) return true;
         qWarning("%s at (%d,%d %dx%d) is outside (%d,%d %dx%d) or below %d", name, r.x(), r.y(),
@@ -354,7 +348,7 @@ void CrcPageTest::everythingButTheReferenceRowsFitsTheDefaultWindow() {
     QLineEdit* result = Box(page, "Edit_CRC_result");
     QVERIFY(result->width() >= result->fontMetrics().horizontalAdvance(result->text()) + 8);
 
-    auto* tabs = Find<QTabWidget>(page, "PageControl_CRC");
+    auto* tabs = Child<QTabWidget>(page, "PageControl_CRC");
     QVERIFY(fits("CRC_reference_scroll"));
     tabs->setCurrentIndex(1);
     QCoreApplication::processEvents();
@@ -364,15 +358,15 @@ void CrcPageTest::everythingButTheReferenceRowsFitsTheDefaultWindow() {
         QVERIFY2(fits(name), name);
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     // The fill button reads the window's field table (its two default fields).
-    QTest::mouseClick(Find<QPushButton>(page, "Button_CRC_fill_frames"), Qt::LeftButton);
-    QCOMPARE(Find<QPlainTextEdit>(page, "Memo_CRC_frames")->toPlainText(),
+    QTest::mouseClick(Child<QPushButton>(page, "Button_CRC_fill_frames"), Qt::LeftButton);
+    QCOMPARE(Child<QPlainTextEdit>(page, "Memo_CRC_frames")->toPlainText(),
              QStringLiteral("1B 24 43 02 99 05\n11 22 33 44 55 66"));
 
     // The reference table: every column and row can be scrolled to, inside
     // its own area; the data box does not move.
     tabs->setCurrentIndex(0);
     QCoreApplication::processEvents();
-    auto* reference = Find<QScrollArea>(page, "CRC_reference_scroll");
+    auto* reference = Child<QScrollArea>(page, "CRC_reference_scroll");
     const auto& labels = page.ReferenceLabels();
     const QPoint dataAt = Box(page, "Edit_CRC_original_String")->mapTo(&f, QPoint(0, 0));
     QScrollBar* across = reference->horizontalScrollBar();
@@ -413,18 +407,18 @@ void CrcPageTest::findParametersFromTheFieldTableToAPickedModel() {
     }
     table.SetCell(5, FieldTable::kValueRow, "99 99");  // no name: not taken
     page.SetFieldTable(&table);
-    Find<QTabWidget>(page, "PageControl_CRC")->setCurrentIndex(1);
+    Child<QTabWidget>(page, "PageControl_CRC")->setCurrentIndex(1);
 
-    QTest::mouseClick(Find<QPushButton>(page, "Button_CRC_fill_frames"), Qt::LeftButton);
-    auto* frames = Find<QPlainTextEdit>(page, "Memo_CRC_frames");
+    QTest::mouseClick(Child<QPushButton>(page, "Button_CRC_fill_frames"), Qt::LeftButton);
+    auto* frames = Child<QPlainTextEdit>(page, "Memo_CRC_frames");
     QCOMPARE(frames->toPlainText().split(u'\n').size(), 4);
     QCOMPARE(Wide(page.model().frames_text()), frames->toPlainText());
-    QTest::mouseClick(Find<QPushButton>(page, "Button_CRC_search"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(page, "Button_CRC_search"), Qt::LeftButton);
 
-    auto* list = Find<QListWidget>(page, "ListBox_CRC_models");
+    auto* list = Child<QListWidget>(page, "ListBox_CRC_models");
     QVERIFY(list->count() >= 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("CRC_16_FFFF_0000_8005_1_1 little CRC-16/MODBUS"));
-    auto* messages = Find<QPlainTextEdit>(page, "Memo_CRC_search_messages");
+    auto* messages = Child<QPlainTextEdit>(page, "Memo_CRC_search_messages");
     QCOMPARE(messages->toPlainText(), QString());  // four frames of four lengths: nothing to add
     QVERIFY(s.expressions.isEmpty());
 
@@ -433,8 +427,8 @@ void CrcPageTest::findParametersFromTheFieldTableToAPickedModel() {
     QCOMPARE(Box(page, "Edit_CRC_Polynom")->text(), QStringLiteral("$8005"));
     QCOMPARE(Box(page, "Edit_CRC_Initial_value")->text(), QStringLiteral("$FFFF"));
     QCOMPARE(Box(page, "Edit_CRC_Final_XOR")->text(), QStringLiteral("$0000"));
-    QVERIFY(Find<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
-    QVERIFY(Find<QCheckBox>(page, "CheckBox_CRC_reverse_result")->isChecked());
+    QVERIFY(Child<QCheckBox>(page, "CheckBox_CRC_reverse_data")->isChecked());
+    QVERIFY(Child<QCheckBox>(page, "CheckBox_CRC_reverse_result")->isChecked());
     QVERIFY(Item(page, "RadioGroup_CRC_Quick_Setting", "CRC-16/MODBUS")->isChecked());
     QCOMPARE(Box(page, "Edit_CRC_original_String")->text(), QStringLiteral("01 03 00 00 00 0A"));
     QCOMPARE(Box(page, "Edit_CRC_result")->text(), QStringLiteral("CDC5"));  // stored as C5 CD
@@ -444,8 +438,8 @@ void CrcPageTest::findParametersFromTheFieldTableToAPickedModel() {
 
     // The width choice and the skip count reach the model: CRC-8 only, with
     // the first byte left out, finds no model in these frames.
-    Find<QComboBox>(page, "ComboBox_CRC_search_width")->setCurrentIndex(0);
-    Find<QSpinBox>(page, "SpinEdit_CRC_skip")->setValue(1);
+    Child<QComboBox>(page, "ComboBox_CRC_search_width")->setCurrentIndex(0);
+    Child<QSpinBox>(page, "SpinEdit_CRC_skip")->setValue(1);
     QVERIFY(page.model().search_widths() == CrcSearchWidths::Width8);
     QCOMPARE(page.model().skip(), size_t(1));
     QVERIFY(scope.dialogs.errors.isEmpty());
@@ -455,11 +449,11 @@ void CrcPageTest::badFramesAndNoFitAreShownOnThePage() {
     DialogsScope scope;
     ShownPage s;
     CrcPage& page = s.page;
-    Find<QTabWidget>(page, "PageControl_CRC")->setCurrentIndex(1);
-    auto* frames = Find<QPlainTextEdit>(page, "Memo_CRC_frames");
-    auto* list = Find<QListWidget>(page, "ListBox_CRC_models");
-    auto* messages = Find<QPlainTextEdit>(page, "Memo_CRC_search_messages");
-    auto* search = Find<QPushButton>(page, "Button_CRC_search");
+    Child<QTabWidget>(page, "PageControl_CRC")->setCurrentIndex(1);
+    auto* frames = Child<QPlainTextEdit>(page, "Memo_CRC_frames");
+    auto* list = Child<QListWidget>(page, "ListBox_CRC_models");
+    auto* messages = Child<QPlainTextEdit>(page, "Memo_CRC_search_messages");
+    auto* search = Child<QPushButton>(page, "Button_CRC_search");
 
     // Typed frames: the second line is not hex.
     frames->setFocus();

@@ -24,17 +24,11 @@
 
 namespace orvane::ui {
 
+using test::Child;
 using test::FindAction;
 using test::WindowRig;
 
 namespace {
-
-template <class W>
-W* Child(QObject& parent, const char* name) {
-    W* w = parent.findChild<W*>(QLatin1String(name));
-    if (!w) qWarning("no child named %s", name);
-    return w;
-}
 
 // The five panels' texts as the user sees them, joined by " | ", with a
 // temporary message in front when one shows.
