@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <optional>
-
+#include "tests/support/env_scope.h"
 #include "tests/support/temp_dir.h"
 
 namespace orvane::platform {
 namespace {
 
+using test::EnvScope;
 using test::TempDir;
 
 TEST(SettingsPath, ChangeFileExt) {
@@ -45,24 +44,6 @@ TEST(SettingsPath, UserConfigFolderWhenTheProgramFolderIsNotWritable) {
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
-
-// Sets an environment variable for one scope and puts the old value back.
-class EnvScope {
-public:
-    EnvScope(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
-    }
-    ~EnvScope() {
-        if (m_old) setenv(m_name, m_old->c_str(), 1);
-        else unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 TEST(SettingsPath, UserConfigDirFollowsXdg) {
     EnvScope home("HOME", "/home/tester");

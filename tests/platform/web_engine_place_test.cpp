@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "tests/support/temp_dir.h"
 #include "platform/web_engine_flags.h"
 #include "platform/web_profile_place.h"
+#include "tests/support/env_scope.h"
+#include "tests/support/temp_dir.h"
 
 namespace orvane::platform {
 namespace {
+
+using test::EnvScope;
 
 TEST(ChromiumFlags, AppendsTheQuietSwitchesToTheUsersOwn) {
     const std::string quiet =
@@ -35,33 +37,19 @@ TEST(ChromiumFlags, AppendsTheQuietSwitchesToTheUsersOwn) {
     for (const Row& r : rows) EXPECT_EQ(ChromiumFlags(r.existing, r.root), r.flags) << r.name;
 }
 
-// Sets an environment variable for the scope of the object.
-class EnvVar {
-public:
-    EnvVar(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvVar() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 TEST(WebProfilePlace, UserDataDirFollowsXdgThenHome) {
     {
-        EnvVar xdg("XDG_DATA_HOME", "/x/data");
-        EnvVar home("HOME", "/h");
+        EnvScope xdg("XDG_DATA_HOME", "/x/data");
+        EnvScope home("HOME", "/h");
         EXPECT_EQ(UserDataDir(), "/x/data/orvane");
     }
     {
-        EnvVar xdg("XDG_DATA_HOME", "relative");
-        EnvVar home("HOME", "/h");
+        EnvScope xdg("XDG_DATA_HOME", "relative");
+        EnvScope home("HOME", "/h");
         EXPECT_EQ(UserDataDir(), "/h/.local/share/orvane");
     }
-    EnvVar xdg("XDG_DATA_HOME", nullptr);
-    EnvVar home("HOME", nullptr);
+    EnvScope xdg("XDG_DATA_HOME", nullptr);
+    EnvScope home("HOME", nullptr);
     EXPECT_EQ(UserDataDir(), "");
 }
 
