@@ -52,6 +52,7 @@ public:
     }
 
     QWebEngineView* Widget() const { return m_widget; }
+    void Start() { Started(); }
 
     void Navigate(const std::string& url) override { Started().Navigate(url); }
     void Reload() override { Started().Reload(); }
@@ -239,6 +240,10 @@ void BrowserPage::OpenDictionary(const QString& word) {
     SetBox(WebBox::Combo_web, webdata::DictionaryAddress(Narrow(word)));
     Button3Click();
     if (m_bringToFront) m_bringToFront();
+}
+
+void BrowserPage::WarmUp() {
+    if (m_engine) m_engine->Start();
 }
 
 void BrowserPage::Showwebsourcecode1Click(bool shown) { m_Memo1->setVisible(shown); }

@@ -231,7 +231,8 @@ void WebPagesTest::toolMenuFetchFillsTheTableAndRefusesASecondOne() {
     WindowRig rig;
     rig.web.pages[kRatePage] = "<html><body>xx RATE = 31.5 NTD yy</body></html>";
     WriteFile(rig.File(QStringLiteral("prog/web data.inf")), kRateDefinitions);
-    // Not shown: the start page's capture cannot end the fetch's wait early.
+    // Before Timer0 no other page is loading, so no other capture can end
+    // the fetch's wait early.
     TForm1& f = rig.Window();
 
     // While the fetch waits for its page: the browser page is in front, and
