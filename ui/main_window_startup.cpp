@@ -113,10 +113,10 @@ void TForm1::FormCreate() {
         // 13. The speech voices: listing them takes the engine a while, so
         // it runs once the window is on the screen.
         RunAfterFirstShown(*this, [this] { m_speech->Listspeechlanguage1Click(); });
-        // The web view warms up while hidden: its start page loads in the
-        // background once the window is on the screen, and nobody has to
-        // visit the browser page for it.
-        RunAfterFirstShown(*this, [this] { m_browserPage->Button3Click(); });
+        // The web engine starts while its page is hidden, once the window is
+        // on the screen; Timer0 then loads the start page in the background.
+        // Nobody has to visit the browser page for it.
+        RunAfterFirstShown(*this, [this] { m_browserPage->WarmUp(); });
         // Keys typed before the first activation has run reach the
         // expression box already.
         m_Panel4->ComboBoxExpression()->setFocus();
